@@ -1,0 +1,154 @@
+#include "link/EcuLink.h"
+
+#include "link/Pause.h"
+#include "link/PortNames.h"
+#include "link/SerialIo.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace zantrel {
+
+EcuLink::EcuLink(SerialIo& io, Pause& pause)
+    : io_(io)
+    , pause_(pause)
+{
+}
+
+bool EcuLink::OpenPort()
+{
+    CompleteInFlight();
+    if (io_.isOpen())
+        io_.close();
+    portOpen_ = io_.open(DeviceForPortName(portName_));
+    connected_ = false;
+    return portOpen_;
+}
+
+bool EcuLink::ClosePort()
+{
+    CompleteInFlight();
+    if (!io_.isOpen())
+        return false;
+    io_.close();
+    portOpen_ = false;
+    connected_ = false;
+    return true;
+}
+
+void EcuLink::SelectPortSlot(int slot)
+{
+    if (portOpen_)
+        ClosePort();
+    SetPortSlot(slot);
+    portName_ = PortSlotName(portSlot_, lastPortName_);
+}
+
+bool EcuLink::SendFrame(const CommandFrame& frame)
+{
+    CompleteInFlight();
+    // Earlier bytes must be gone before RTS is raised for this frame.
+    io_.waitUntilSent();
+    io_.setRts(true);
+    if (io_.write(reinterpret_cast<const char*>(frame.bytes.data()), CommandFrame::kSize)
+        != CommandFrame::kSize) {
+        io_.setRts(false);
+        return false;
+    }
+    io_.waitUntilSent();
+    io_.setRts(false);
+    return true;
+}
+
+void EcuLink::ReadQueued(quint32 maximum)
+{
+    io_.clearError();
+    const qint64 queued = io_.bytesQueued();
+    if (queued <= 0) {
+        chunkCount_ = 0;
+        return;
+    }
+    const qint64 want = std::min<qint64>({queued, qint64(maximum), qint64(kReceiveChunkSize)});
+    const qint64 got = io_.read(receiveChunk_.data(), want);
+    chunkCount_ = got > 0 ? quint32(got) : 0;
+}
+
+void EcuLink::DrainInput()
+{
+    CompleteInFlight();
+    ReadQueued(kReceiveChunkSize);
+}
+
+void EcuLink::pollOnce()
+{
+    // The bytes of the previous poll count only now, so completion is judged on what
+    // had arrived before this poll, and this poll's bytes are still appended.
+    replyTotal_ += lastReadCount_;
+    ++pollCount_;
+    ReadQueued(kReceiveChunkSize);
+    lastReadCount_ = chunkCount_;
+    if (replyTotal_ < quint32(kReplyBufferSize)) {
+        const quint32 room = quint32(kReplyBufferSize) - replyTotal_;
+        std::memcpy(replyBuffer_.data() + replyTotal_, receiveChunk_.data(),
+                    std::min(room, lastReadCount_));
+    }
+    if (replyTotal_ >= expected_)
+        replyComplete_ = true;
+}
+
+quint32 EcuLink::CollectReply(quint32 expected)
+{
+    CompleteInFlight();
+    expected_ = expected;
+    replyTotal_ = 0;
+    replyComplete_ = false;
+    pollCount_ = 0;
+    lastReadCount_ = 0;
+    while (pollCount_ < kMaxPolls && !replyComplete_) {
+        pause_.sleepMs(kPollSleepMs);
+        pollOnce();
+    }
+    return replyTotal_;
+}
+
+void EcuLink::BeginCollect(quint32 expected, std::function<void()> done)
+{
+    CompleteInFlight();
+    expected_ = expected;
+    replyTotal_ = 0;
+    replyComplete_ = false;
+    pollCount_ = 0;
+    lastReadCount_ = 0;
+    done_ = std::move(done);
+    inFlight_ = true;
+}
+
+bool EcuLink::CollectStep()
+{
+    if (!inFlight_)
+        return true;
+    pollOnce();
+    if (!replyComplete_ && pollCount_ < kMaxPolls)
+        return false;
+    inFlight_ = false;
+    if (auto done = std::move(done_)) {
+        done_ = nullptr;
+        done();
+    }
+    return true;
+}
+
+void EcuLink::CompleteInFlight()
+{
+    while (inFlight_) {
+        pause_.sleepMs(kPollSleepMs);
+        CollectStep();
+    }
+}
+
+void EcuLink::Sleep(int ms)
+{
+    pause_.sleepMs(ms);
+}
+
+} // namespace zantrel
