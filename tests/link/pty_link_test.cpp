@@ -5,88 +5,21 @@
 #include "link/QtSerialIo.h"
 #include "link/ReadSequences.h"
 
-#include <gtest/gtest.h>
+#include "support/PtyPeer.h"
 
-#include <atomic>
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
-#include <termios.h>
-#include <thread>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 namespace zantrel {
 namespace {
 
-// A peer on the master side that answers "I" frames at once.
-class PtyPeer {
-public:
-    PtyPeer()
-    {
-        char name[256] = {};
-        if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0)
-            return;
-        termios t{};
-        tcgetattr(slave_, &t);
-        cfmakeraw(&t);
-        tcsetattr(slave_, TCSANOW, &t);
-        path_ = QString::fromLocal8Bit(name);
-        thread_ = std::thread([this] { run(); });
-    }
-    ~PtyPeer()
-    {
-        stop();
-        if (slave_ >= 0)
-            ::close(slave_);
-    }
-    void stop()
-    {
-        stop_ = true;
-        if (thread_.joinable())
-            thread_.join();
-        if (master_ >= 0)
-            ::close(master_);
-        master_ = -1;
-    }
-    const QString& path() const { return path_; }
-    int frames() const { return frames_; }
-
-private:
-    void run()
-    {
-        QByteArray pending;
-        while (!stop_) {
-            pollfd p{master_, POLLIN, 0};
-            if (::poll(&p, 1, 20) <= 0)
-                continue;
-            char buf[256];
-            const ssize_t n = ::read(master_, buf, sizeof buf);
-            if (n <= 0)
-                continue;
-            pending.append(buf, int(n));
-            while (pending.size() >= 6) {
-                const QByteArray frame = pending.left(6);
-                pending.remove(0, 6);
-                ++frames_;
-                if (frame.at(0) == 'I') {
-                    static const char reply[] = {'I', 0x42, 0x27, 0x00, ';'};
-                    [[maybe_unused]] ssize_t w = ::write(master_, reply, sizeof reply);
-                }
-            }
-        }
-    }
-
-    int master_ = -1;
-    int slave_ = -1;
-    QString path_;
-    std::thread thread_;
-    std::atomic<bool> stop_{false};
-    std::atomic<int> frames_{0};
-};
+QByteArray answerIdentify(const QByteArray& frame)
+{
+    return frame.at(0) == 'I' ? QByteArray("I\x42\x27\x00;", 5) : QByteArray();
+}
 
 TEST(PtyLink, IdentifiesThroughQSerialPort)
 {
-    PtyPeer peer;
+    test::PtyPeer peer(answerIdentify);
     ASSERT_FALSE(peer.path().isEmpty());
     QtSerialIo io;
     RealPause pause;
@@ -109,7 +42,7 @@ TEST(PtyLink, IdentifiesThroughQSerialPort)
 
 TEST(PtyLink, ASecondOpenOfTheSameDeviceFails)
 {
-    PtyPeer peer;
+    test::PtyPeer peer(answerIdentify);
     QtSerialIo first;
     QtSerialIo second;
     ASSERT_TRUE(first.open(peer.path()));
@@ -131,7 +64,7 @@ TEST(PtyLink, AnAbsentDeviceDoesNotOpen)
 
 TEST(PtyLink, APeerThatGoesAwayMakesCollectionsFailWithoutHanging)
 {
-    PtyPeer peer;
+    test::PtyPeer peer(answerIdentify);
     QtSerialIo io;
     RealPause pause;
     EcuLink link(io, pause);
