@@ -1,7 +1,59 @@
-#include <QApplication>
+#include "app/CommandLineOptions.h"
+#include "app/ExceptionReporter.h"
+#include "app/LanguageStrings.h"
+#include "app/MainWindow.h"
+#include "app/MessageBoxPrompter.h"
+#include "app/ZantrelApplication.h"
+#include "config/ParameterTable.h"
+#include "link/EcuLink.h"
+#include "link/Pause.h"
+#include "link/QtSerialIo.h"
+
+#include <QDir>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace zantrel;
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    LanguageStrings texts;
+    MessageBoxPrompter prompter;
+    ExceptionReporter reporter(prompter, texts);
+    ZantrelApplication app(argc, argv, reporter);
+
+    const CommandLineParse parsed = ParseCommandLine(app.arguments());
+    if (!parsed.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(parsed.error));
+        return 2;
+    }
+    if (parsed.helpRequested) {
+        std::fprintf(stdout, "%s", qPrintable(parsed.helpText));
+        return 0;
+    }
+    const CommandLineOptions& options = parsed.options;
+    if (!options.workDir.isEmpty() && !QDir::setCurrent(options.workDir)) {
+        std::fprintf(stderr, "Cannot change to the directory %s\n", qPrintable(options.workDir));
+        return 2;
+    }
+
+    QtSerialIo io;
+    RealPause pause;
+    EcuLink link(io, pause);
+    ParameterTable parameters;
+
+    TForm1 window(link, parameters, texts, prompter, options);
+    // The program ends with its main window, whatever secondary window is still open.
+    app.setQuitOnLastWindowClosed(false);
+    QObject::connect(&window, &TForm1::ShutdownComplete, &app, &QCoreApplication::quit);
+    if (options.quitAfterMs) {
+        QTimer::singleShot(*options.quitAfterMs, &window, [&window] {
+            window.AnswerShutdownQuestion(false);
+            window.close();
+        });
+    }
+    window.show();
+    window.activateWindow();
+    return app.exec();
 }

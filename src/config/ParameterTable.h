@@ -19,7 +19,8 @@ public:
 
     qint32 operator[](int slot) const { return slots_[slot]; }
     qint32& operator[](int slot) { return slots_[slot]; }
-    const std::array<qint32, kSlots>& slots() const { return slots_; }
+    // Not "slots": that is a keyword macro wherever Qt widgets are used.
+    const std::array<qint32, kSlots>& values() const { return slots_; }
 
     // Only the low 16 bits travel on the link and into files.
     quint16 word(int index) const { return quint16(slots_[index] & 0xFFFF); }

@@ -1,0 +1,82 @@
+#include "app/LanguageStrings.h"
+
+#include "app/EnumTable.h"
+
+namespace zantrel {
+
+namespace {
+
+struct TextRow {
+    Text key;
+    int id; // 0: not replaceable
+    const char* polish;
+};
+
+// One row per string, in the order of Text.
+constexpr TextRow kRows[] = {
+    {Text::ProgramName, 0, "Zantrel - "},
+    {Text::VersionText, 0, "V 1.39 "},
+    {Text::ApplicationTitle, 0, "Zantrel"},
+    {Text::UnknownException, 0, "Nieznany błąd"},
+    {Text::PortAlreadyOpen, 10080, "Port juz otwarty"},
+    {Text::NoController, 10081, "brak sterownika"},
+    {Text::PortBusy, 10082, "Port zajęty"},
+    {Text::FileOperationFailed, 12000, "Nie można wykonać operacji na pliku"},
+    {Text::ResetQuestion, 12001, "Czy dokonać resetu ustawień?"},
+    {Text::ResetCaption, 12002, "Reset Ustawień"},
+    {Text::AutodetectQuestion, 12003,
+     "Zantrel - Połącz Automatycznie (Autodetekcja portu + łączenie) 'CTRL + D'"},
+    {Text::FillAllFields, 12004, "Proszę wypełnić wszystkie pola"},
+    {Text::NoConnection, 12005, "Brak połączenia"},
+    {Text::FileTooShort, 12006, "Plik jest za krótki"},
+    {Text::Error, 12050, "Błąd"},
+    {Text::Working, 12051, "Sprawny"},
+    {Text::ComError, 12052, "Com błąd"},
+    {Text::EcuError, 12053, "ECU błąd"},
+    {Text::ErrorsPresent, 12054, "Wystąpiły Błędy ! :"},
+    {Text::StoredErrors, 12055, "Stare Zapamiętane BŁĘDY:"},
+    {Text::NoErrors, 12056, "Brak Błędów"},
+    {Text::None, 13000, "Brak"},
+    {Text::NoData, 13001, "Brak Danej"},
+    {Text::Lpg, 13004, "LPG"},
+    {Text::Petrol, 13005, "BENZYNA"},
+    {Text::SaveParametersQuestion, 13006, "Czy zachować parametry w pliku??"},
+    {Text::SaveParametersCaption, 13007, "Zapis Parametrów"},
+    {Text::NotProgrammed, 13008, "Sterownik nie był wcześniej programowany, należy dokonać resetu!!"},
+    {Text::NotProgrammedCaption, 13009, "Reset Pamięci sterownika"},
+    {Text::AutodetectCaption, 13010, "Autodetekcja"},
+    {Text::RecommendedNozzles, 13012, "Zalecane dysze wtryskiwaczy "},
+    {Text::LeaveAdaptationQuestion, 13013, "Wyjść z autoadaptacji ?"},
+    {Text::SetPort, 15008, "Ustaw port: "},
+};
+
+static_assert(RowsFollowEnumOrder(kRows, &TextRow::key, Text::Count), "one row per Text, in enum order");
+
+} // namespace
+
+LanguageStrings::LanguageStrings()
+{
+    for (const TextRow& row : kRows)
+        texts_[std::size_t(row.key)] = QString::fromUtf8(row.polish);
+}
+
+bool LanguageStrings::SetById(int id, const QString& text)
+{
+    if (id < kFirstLanguageId || id > kLastLanguageId)
+        return false;
+    bool found = false;
+    for (const TextRow& row : kRows) {
+        if (row.id == id) {
+            texts_[std::size_t(row.key)] = text;
+            found = true;
+        }
+    }
+    return found;
+}
+
+QString BaseCaption(const LanguageStrings& texts)
+{
+    return texts[Text::ProgramName] + texts[Text::VersionText];
+}
+
+} // namespace zantrel

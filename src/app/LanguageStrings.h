@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstddef>
+
+namespace zantrel {
+
+// The message and status texts the program shows. Each holds its Polish wording from
+// process start; a language file replaces it under its five-digit id.
+enum class Text {
+    ProgramName,
+    VersionText,
+    ApplicationTitle,
+    UnknownException,
+    PortAlreadyOpen,
+    NoController,
+    PortBusy,
+    FileOperationFailed,
+    ResetQuestion,
+    ResetCaption,
+    AutodetectQuestion,
+    FillAllFields,
+    NoConnection,
+    FileTooShort,
+    Error,
+    Working,
+    ComError,
+    EcuError,
+    ErrorsPresent,
+    StoredErrors,
+    NoErrors,
+    None,
+    NoData,
+    Lpg,
+    Petrol,
+    SaveParametersQuestion,
+    SaveParametersCaption,
+    NotProgrammed,
+    NotProgrammedCaption,
+    AutodetectCaption,
+    RecommendedNozzles,
+    LeaveAdaptationQuestion,
+    SetPort,
+    Count
+};
+
+inline constexpr int kFirstLanguageId = 10000;
+inline constexpr int kLastLanguageId = 16006;
+
+class LanguageStrings {
+public:
+    LanguageStrings();
+
+    const QString& operator[](Text text) const { return texts_[std::size_t(text)]; }
+
+    // Replaces every string kept under `id`; false when no string has that id.
+    bool SetById(int id, const QString& text);
+
+private:
+    std::array<QString, std::size_t(Text::Count)> texts_;
+};
+
+// "Zantrel - V 1.39 ": the window caption until a controller is identified.
+QString BaseCaption(const LanguageStrings& texts);
+
+} // namespace zantrel

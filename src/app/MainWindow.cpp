@@ -1,0 +1,392 @@
+#include "app/MainWindow.h"
+
+#include "app/LanguageStrings.h"
+#include "app/MapTabClick.h"
+#include "app/MenuTable.h"
+#include "app/Prompter.h"
+#include "app/SettingsFiles.h"
+#include "config/InjectorNoiseWindow.h"
+#include "config/InjectorSettingsWindow.h"
+#include "config/ParameterTable.h"
+#include "config/TurboPressureWindow.h"
+#include "link/ConnectingWindow.h"
+#include "link/EcuLink.h"
+#include "link/PortChooserWindow.h"
+#include "maps/MapKindChooserWindow.h"
+#include "maps/MapPointPresetsWindow.h"
+#include "maps/MapValueModifierWindow.h"
+#include "service/CarDataWindow.h"
+#include "service/IdleCorrectionWindow.h"
+#include "service/ReserveGaugeWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace zantrel {
+
+namespace {
+
+struct TimerRow {
+    QTimer TForm1::*timer;
+    const char* name;
+    int intervalMs;
+    bool enabledAtStart;
+    bool adaptationStep;
+};
+
+const TimerRow kTimers[] = {
+    {&TForm1::TimerVizualizacja, "TimerVizualizacja", 25, true, false},
+    {&TForm1::TimerAutoconnect, "TimerAutoconnect", 100, false, false},
+    {&TForm1::TimerVizualizacjaDEMO, "TimerVizualizacjaDEMO", 40, false, false},
+    {&TForm1::TimerWolneRpmLPG, "TimerWolneRpmLPG", 50, false, true},
+    {&TForm1::TimerWolneRpmBenz, "TimerWolneRpmBenz", 50, false, true},
+    {&TForm1::TimerWdepniecieBenzyna, "TimerWdepniecieBenzyna", 50, false, true},
+    {&TForm1::TimerWdepniecieLPG, "TimerWdepniecieLPG", 50, false, true},
+    {&TForm1::TimerOpoznienie1, "TimerOpoznienie1", 100, false, true},
+    {&TForm1::TimerOpoznienie2, "TimerOpoznienie2", 100, false, true},
+    {&TForm1::TimerAutoTemp, "TimerAutoTemp", 100, false, true},
+    {&TForm1::TimerNaBenz1, "TimerNaBenz1", 100, false, true},
+    {&TForm1::TimerNaBenz2, "TimerNaBenz2", 100, false, true},
+    {&TForm1::TimerNaGaz1, "TimerNaGaz1", 100, false, true},
+    {&TForm1::TimerNaGaz2, "TimerNaGaz2", 100, false, true},
+};
+
+constexpr QSize kMainPageSize(1009, 587);
+constexpr int kMaximisedScreenWidth = 800;
+constexpr qreal kTabFontScale = 0.85;
+constexpr int kTabMargin = 10;
+
+// Language items that the edition shows or hides at start-up.
+constexpr const char* kHiddenLanguages[] = {"Turecki1", "Bulgarski1"};
+constexpr const char* kShownLanguages[] = {"Wloski1", "Rumunski1"};
+
+// Disabled again after a click on the map tab, once those editors exist.
+constexpr const char* kDisabledByMapTabClick[] = {"EditWzbogacanieMieszanki", "LabelWzbogacanie"};
+
+class CompactTabStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return kTabMargin;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
+
+TForm1::TForm1(EcuLink& link, ParameterTable& parameters, LanguageStrings& texts, Prompter& prompter,
+               const CommandLineOptions& options, QWidget* parent)
+    : QMainWindow(parent)
+    , link_(link)
+    , parameters_(parameters)
+    , texts_(texts)
+    , prompter_(prompter)
+    , commands_(link)
+    , menu_(*this)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    autodetectAnswer_ = options.autodetect;
+    settingsFile_ = options.settingsFile;
+    BuildControls();
+    BuildTimers();
+    ConnectTabItems();
+    RunCreationSteps(options);
+    CreateSecondaryWindows();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildControls()
+{
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    EditStatus = new QLineEdit(central);
+    EditStatus->setObjectName(QStringLiteral("EditStatus"));
+    EditStatus->setReadOnly(true);
+    EditStatus->setFocusPolicy(Qt::NoFocus);
+    column->addWidget(EditStatus);
+
+    MainPage = new QTabWidget(central);
+    MainPage->setObjectName(QStringLiteral("MainPage"));
+    // Tabs change by clicks and Ctrl+Tab only, both guarded below; not by the wheel or
+    // by arrow keys on a focused tab bar.
+    MainPage->tabBar()->setFocusPolicy(Qt::NoFocus);
+    // The captions carry their function keys, so they are never shortened; a slightly
+    // smaller face and narrower margins keep all tabs in sight at the design width.
+    MainPage->setElideMode(Qt::ElideNone);
+    QFont tabFont = MainPage->tabBar()->font();
+    if (tabFont.pointSizeF() > 0) {
+        tabFont.setPointSizeF(tabFont.pointSizeF() * kTabFontScale);
+        MainPage->tabBar()->setFont(tabFont);
+    }
+    auto* compact = new CompactTabStyle;
+    compact->setParent(this); // outlives the tab bar, which goes with the central widget
+    MainPage->tabBar()->setStyle(compact);
+    MainPage->tabBar()->installEventFilter(this);
+    MainPage->installEventFilter(this);
+    for (const TabSpec& spec : MainTabs()) {
+        auto* page = new QWidget(MainPage);
+        page->setObjectName(QString::fromLatin1(spec.name));
+        const int index = MainPage->addTab(page, QString::fromUtf8(spec.caption));
+        MainPage->setTabVisible(index, spec.shownAtDesign);
+        tabs_[std::size_t(spec.id)] = page;
+    }
+    column->addWidget(MainPage, 1);
+    setCentralWidget(central);
+}
+
+void TForm1::BuildTimers()
+{
+    for (const TimerRow& row : kTimers) {
+        QTimer& timer = this->*row.timer;
+        timer.setObjectName(QString::fromLatin1(row.name));
+        timer.setInterval(row.intervalMs);
+        if (row.enabledAtStart)
+            timer.start();
+    }
+    connect(&TimerVizualizacja, &QTimer::timeout, this, &TForm1::TimerVizualizacjaTimer);
+}
+
+void TForm1::ConnectTabItems()
+{
+    for (const TabSpec& spec : MainTabs()) {
+        if (*spec.menuItem == '\0')
+            continue;
+        connect(MenuItem(QString::fromLatin1(spec.menuItem)), &QAction::triggered, this,
+                [this, id = spec.id, widen = spec.widenAfterSelect] {
+                    SelectTab(id);
+                    if (widen)
+                        WidenByOnePixel();
+                });
+    }
+}
+
+// The creation steps in their order; the editors of the parameter, map and service tabs
+// add theirs here as they come.
+void TForm1::RunCreationSteps(const CommandLineOptions& options)
+{
+    MainPage->setTabVisible(MainPage->indexOf(Tab(TabId::TabSheetMapaTemp)), true);
+
+    // The window is sized so that the page control gets its design size.
+    resize(kMainPageSize.width(),
+           kMainPageSize.height() + EditStatus->sizeHint().height() + menuBar()->sizeHint().height());
+
+    separators_ = SeparatorsOf(QLocale::system());
+
+    for (const char* name : kHiddenLanguages)
+        ShowMenuItem(QString::fromLatin1(name), false);
+    for (const char* name : kShownLanguages)
+        ShowMenuItem(QString::fromLatin1(name), true);
+
+    // What this edition shows and hides of the map editors.
+    ShowMenuItem(QStringLiteral("MapaInj1"), false);
+    MainPage->setTabVisible(MainPage->indexOf(Tab(TabId::TabSheet6)), true);
+    MenuItem(QStringLiteral("Mapa1"))->setEnabled(true);
+
+    workingDirectory_ = QDir::currentPath();
+
+    setWindowTitle(BaseCaption(texts_));
+    MenuItem(QStringLiteral("Polski1"))->setChecked(true);
+    MenuItem(QStringLiteral("N640x4801"))->setChecked(true);
+
+    AssignShortcuts();
+
+    // A port given on the command line wins over the stored one.
+    if (options.port)
+        link_.SetLastPortName(*options.port);
+
+    // The larger layouts are offered only where the screen is wide enough for them.
+    const QScreen* screen = this->screen();
+    const int screenWidth = screen ? screen->size().width() : 0;
+    MenuItem(QStringLiteral("N1280x10241"))->setEnabled(Allows1280(screenWidth));
+    MenuItem(QStringLiteral("N1024x7681"))->setEnabled(Allows1024(screenWidth));
+
+    if (screenWidth == kMaximisedScreenWidth)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::AssignShortcuts()
+{
+    for (const MenuItemSpec& spec : MainMenuItems()) {
+        if (*spec.shortcut == '\0')
+            continue;
+        MenuItem(QString::fromLatin1(spec.name))->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
+    }
+}
+
+void TForm1::CreateSecondaryWindows()
+{
+    Form5 = new TForm5(this);
+    Form6 = new TForm6(this);
+    Form7 = new TForm7(this);
+    Form8 = new TForm8(this);
+    Form9 = new TForm9(this);
+    Form10 = new TForm10(this);
+    Form11 = new TForm11(this);
+    Form12 = new TForm12(this);
+    Form13 = new TForm13(this);
+    Form14 = new TForm14(this);
+    Form15 = new TForm15(this);
+}
+
+TabId TForm1::CurrentTab() const
+{
+    const auto found = std::find(tabs_.begin(), tabs_.end(), MainPage->currentWidget());
+    return TabId(found - tabs_.begin());
+}
+
+void TForm1::SelectTab(TabId id)
+{
+    MainPage->setCurrentWidget(Tab(id));
+}
+
+bool TForm1::event(QEvent* event)
+{
+    // The first activation asks its question from the event loop, not from inside the
+    // activation; the flag is set at once so that a second activation while the box is
+    // open does not ask again.
+    if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
+        activatedOnce_ = true;
+        QMetaObject::invokeMethod(this, &TForm1::FirstActivation, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(event);
+}
+
+void TForm1::FirstActivation()
+{
+    const bool connect = autodetectAnswer_
+        ? *autodetectAnswer_
+        : prompter_.AskYesNo(texts_[Text::AutodetectCaption], texts_[Text::AutodetectQuestion]);
+    if (connect)
+        MenuItem(QStringLiteral("AutodetekcjaCTRLD1"))->trigger();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == MainPage->tabBar()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton)
+                return false;
+            UserSelectsTab(MainPage->tabBar()->tabAt(mouse->position().toPoint()));
+            return true;
+        }
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (watched == MainPage && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool ctrlTab = (key->modifiers() & Qt::ControlModifier)
+            && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab);
+        if (!ctrlTab)
+            return false;
+        const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+        UserSelectsTab(NeighbourTab(MainPage->currentIndex(), MainPage->count(), back ? -1 : 1,
+                                    [this](int index) { return TabSelectable(index); }));
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::TabSelectable(int index) const
+{
+    return MainPage->isTabVisible(index) && MainPage->isTabEnabled(index);
+}
+
+void TForm1::UserSelectsTab(int index)
+{
+    if (index < 0 || index == MainPage->currentIndex() || !TabSelectable(index))
+        return;
+    if (CurrentTab() == TabId::TabSheet5 && adaptationRunning_) {
+        if (!prompter_.AskYesNo(QString(), texts_[Text::LeaveAdaptationQuestion]))
+            return;
+        StopAdaptation();
+        TimerVizualizacja.start();
+    }
+    MainPage->setCurrentIndex(index);
+    AfterTabClick(CurrentTab());
+}
+
+void TForm1::AfterTabClick(TabId tab)
+{
+    switch (tab) {
+    case TabId::TabSheet6:
+        SelectLoadRpmMapOnTabClick(parameters_, commands_);
+        for (const char* name : kDisabledByMapTabClick) {
+            if (auto* control = findChild<QWidget*>(QString::fromLatin1(name)))
+                control->setEnabled(false);
+        }
+        break;
+    case TabId::TabSheetMapaTemp:
+        ReadTemperatureMap();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::StopAdaptation()
+{
+    for (const TimerRow& row : kTimers) {
+        if (row.adaptationStep)
+            (this->*row.timer).stop();
+    }
+    adaptationRunning_ = false;
+}
+
+void TForm1::WidenByOnePixel()
+{
+    // A maximised window keeps its size; nudging it would only restore it.
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    resize(width() + 1, height());
+    resize(width() - 1, height());
+}
+
+void TForm1::TimerVizualizacjaTimer()
+{
+}
+
+void TForm1::ReadTemperatureMap()
+{
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    StopAdaptation();
+    TimerVizualizacjaDEMO.stop();
+    hide();
+    const bool save = shutdownAnswer_
+        ? *shutdownAnswer_
+        : prompter_.AskYesNo(texts_[Text::SaveParametersCaption], texts_[Text::SaveParametersQuestion]);
+    if (save)
+        MenuItem(QStringLiteral("ZapiszParametryCTRLS1"))->trigger();
+    if (link_.PortOpen())
+        link_.ClosePort();
+    event->accept();
+    emit ShutdownComplete();
+}
+
+} // namespace zantrel

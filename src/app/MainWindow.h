@@ -1,0 +1,148 @@
+#pragma once
+
+#include "app/CommandLineOptions.h"
+#include "app/EntryFilters.h"
+#include "app/MainMenu.h"
+#include "app/TabTable.h"
+#include "link/CommandSet.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+class QAction;
+class QLineEdit;
+class QTabWidget;
+
+namespace zantrel {
+
+class EcuLink;
+class LanguageStrings;
+class ParameterTable;
+class Prompter;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
+class TForm11;
+class TForm12;
+class TForm13;
+class TForm14;
+class TForm15;
+
+// The main window: the page control with a tab per function, the main menu, the timers
+// and the secondary windows, which all live as long as it does. The link, the parameter
+// image, the texts and the prompter belong to main() and are lent to it.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    TForm1(EcuLink& link, ParameterTable& parameters, LanguageStrings& texts, Prompter& prompter,
+           const CommandLineOptions& options = {}, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    QLineEdit* EditStatus = nullptr;
+    QTabWidget* MainPage = nullptr;
+
+    QTimer TimerVizualizacja{this};
+    QTimer TimerAutoconnect{this};
+    QTimer TimerVizualizacjaDEMO{this};
+    QTimer TimerWolneRpmLPG{this};
+    QTimer TimerWolneRpmBenz{this};
+    QTimer TimerWdepniecieBenzyna{this};
+    QTimer TimerWdepniecieLPG{this};
+    QTimer TimerOpoznienie1{this};
+    QTimer TimerOpoznienie2{this};
+    QTimer TimerAutoTemp{this};
+    QTimer TimerNaBenz1{this};
+    QTimer TimerNaBenz2{this};
+    QTimer TimerNaGaz1{this};
+    QTimer TimerNaGaz2{this};
+
+    TForm5* Form5 = nullptr;
+    TForm6* Form6 = nullptr;
+    TForm7* Form7 = nullptr;
+    TForm8* Form8 = nullptr;
+    TForm9* Form9 = nullptr;
+    TForm10* Form10 = nullptr;
+    TForm11* Form11 = nullptr;
+    TForm12* Form12 = nullptr;
+    TForm13* Form13 = nullptr;
+    TForm14* Form14 = nullptr;
+    TForm15* Form15 = nullptr;
+
+    // A main-menu item by objectName; nullptr for a name the menu does not have.
+    QAction* MenuItem(const QString& name) const { return menu_.Item(name); }
+    // Whether the menu shows the item. Show and hide items only here, never with
+    // QAction::setVisible: a hidden item keeps its shortcut while it is enabled.
+    bool MenuItemShown(const QString& name) const { return menu_.Shown(name); }
+    void ShowMenuItem(const QString& name, bool shown) { menu_.SetShown(name, shown); }
+    QWidget* Tab(TabId id) const { return tabs_[std::size_t(id)]; }
+    TabId CurrentTab() const;
+    // The menu items and function keys make a tab active directly: the steps that follow
+    // a click on the tab bar do not run.
+    void SelectTab(TabId id);
+
+    // Set while an auto-adaptation runs; leaving its tab by a click is then confirmed.
+    bool AdaptationRunning() const { return adaptationRunning_; }
+    void SetAdaptationRunning(bool running) { adaptationRunning_ = running; }
+
+    // Answers the shutdown question in advance, without a box.
+    void AnswerShutdownQuestion(bool save) { shutdownAnswer_ = save; }
+
+    const Separators& EntrySeparators() const { return separators_; }
+    const QString& WorkingDirectory() const { return workingDirectory_; }
+    const QString& SettingsFile() const { return settingsFile_; }
+    bool ActivatedOnce() const { return activatedOnce_; }
+
+signals:
+    // The shutdown steps have run; the message loop may end.
+    void ShutdownComplete();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildTimers();
+    void RunCreationSteps(const CommandLineOptions& options);
+    void AssignShortcuts();
+    void ConnectTabItems();
+    void CreateSecondaryWindows();
+    void FirstActivation();
+    bool TabSelectable(int index) const;
+    void UserSelectsTab(int index);
+    void AfterTabClick(TabId tab);
+    void StopAdaptation();
+    void WidenByOnePixel();
+
+    // Tick of the 25 ms live poll; the live data record fills it.
+    void TimerVizualizacjaTimer();
+    // A click on the temperature-map tab reads the map, as its own read button does.
+    void ReadTemperatureMap();
+
+    EcuLink& link_;
+    ParameterTable& parameters_;
+    LanguageStrings& texts_;
+    Prompter& prompter_;
+    EcuCommands commands_;
+    MainMenu menu_;
+    std::array<QWidget*, std::size_t(TabId::Count)> tabs_{};
+
+    Separators separators_;
+    QString workingDirectory_;
+    QString settingsFile_;
+    std::optional<bool> autodetectAnswer_;
+    std::optional<bool> shutdownAnswer_;
+    bool activatedOnce_ = false;
+    bool adaptationRunning_ = false;
+};
+
+} // namespace zantrel

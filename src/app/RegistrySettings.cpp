@@ -1,0 +1,92 @@
+#include "app/RegistrySettings.h"
+
+#include "link/PortNames.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace zantrel {
+
+namespace {
+
+const QString kLastPortKey = QStringLiteral("NrOstatniegoComa");
+const QString kSpaceBGKey = QStringLiteral("SpaceBG");
+
+} // namespace
+
+QString RegistrySettings::DefaultIniPath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("qev/qev.conf"));
+}
+
+RegistrySettings::RegistrySettings(const QString& iniPath)
+{
+#ifdef Q_OS_WIN
+    if (iniPath.isEmpty()) {
+        settings_ = std::make_unique<QSettings>(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\qev"),
+                                                QSettings::NativeFormat);
+        return;
+    }
+#endif
+    settings_ = std::make_unique<QSettings>(iniPath.isEmpty() ? DefaultIniPath() : iniPath,
+                                            QSettings::IniFormat);
+}
+
+RegistrySettings::~RegistrySettings() = default;
+
+QString RegistrySettings::location() const
+{
+    return settings_->fileName();
+}
+
+RegistrySettings::Problem RegistrySettings::sync()
+{
+    settings_->sync();
+    switch (settings_->status()) {
+    case QSettings::NoError: return Problem::None;
+    case QSettings::AccessError: return Problem::Unwritable;
+    case QSettings::FormatError: return Problem::Damaged;
+    }
+    return Problem::None;
+}
+
+RegistrySettings::Loaded RegistrySettings::LoadRegistrySettings()
+{
+    Loaded out;
+    if (settings_->status() == QSettings::FormatError) {
+        out.problem = Problem::Damaged;
+        return out;
+    }
+
+    bool ok = false;
+    const int space = settings_->value(kSpaceBGKey).toInt(&ok);
+    if (ok && (space == 0 || space == 1))
+        out.spaceBG = space == 1;
+    else
+        settings_->setValue(kSpaceBGKey, int(kDefaultSpaceBG));
+
+    const int port = settings_->value(kLastPortKey).toInt(&ok);
+    if (ok && port >= 1 && port <= kMaxComNumber)
+        out.lastPortNumber = port;
+    else
+        settings_->setValue(kLastPortKey, kDefaultLastPort);
+
+    out.problem = sync();
+    return out;
+}
+
+RegistrySettings::Problem RegistrySettings::SaveSpaceBG(bool on)
+{
+    settings_->setValue(kSpaceBGKey, int(on));
+    return sync();
+}
+
+RegistrySettings::Problem RegistrySettings::SaveLastPort(int number)
+{
+    settings_->setValue(kLastPortKey, number);
+    return sync();
+}
+
+} // namespace zantrel

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+namespace zantrel {
+
+// The two remembered values of the settings store: the number of the last port and
+// whether the space bar switches fuel. On Windows they live under
+// HKEY_LOCAL_MACHINE\SOFTWARE\qev; elsewhere in an ini file the user can write.
+class RegistrySettings {
+public:
+    static constexpr int kDefaultLastPort = 8;
+    static constexpr bool kDefaultSpaceBG = true;
+
+    enum class Problem { None, Unwritable, Damaged };
+
+    struct Loaded {
+        bool spaceBG = kDefaultSpaceBG;
+        std::optional<int> lastPortNumber; // absent: the start values stay
+        Problem problem = Problem::None;
+    };
+
+    // An empty path selects the platform's store.
+    explicit RegistrySettings(const QString& iniPath = {});
+    ~RegistrySettings();
+
+    // Reads both values and writes the defaults of those that are missing. A port number
+    // outside 1..256 or not a number counts as missing.
+    Loaded LoadRegistrySettings();
+    Problem SaveSpaceBG(bool on);
+    Problem SaveLastPort(int number);
+
+    QString location() const;
+    static QString DefaultIniPath();
+
+private:
+    Problem sync();
+
+    std::unique_ptr<QSettings> settings_;
+};
+
+} // namespace zantrel

@@ -1,0 +1,25 @@
+#include "app/ZantrelApplication.h"
+
+#include "app/ExceptionReporter.h"
+
+#include <exception>
+
+namespace zantrel {
+
+ZantrelApplication::ZantrelApplication(int& argc, char** argv, ExceptionReporter& reporter)
+    : QApplication(argc, argv)
+    , reporter_(reporter)
+{
+}
+
+bool ZantrelApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        reporter_.Report(std::current_exception());
+        return false;
+    }
+}
+
+} // namespace zantrel
