@@ -48,6 +48,9 @@ constexpr TextRow kRows[] = {
     {Text::RecommendedNozzles, 13012, "Zalecane dysze wtryskiwaczy "},
     {Text::LeaveAdaptationQuestion, 13013, "Wyjść z autoadaptacji ?"},
     {Text::SetPort, 15008, "Ustaw port: "},
+    {Text::SettingsUnwritable, 0, "Nie można zapisać ustawień: %1"},
+    {Text::SettingsDamaged, 0, "Ustawienia są uszkodzone, przyjęto domyślne: %1"},
+    {Text::HelpMissing, 0, "Brak pliku pomocy: %1"},
 };
 
 static_assert(RowsFollowEnumOrder(kRows, &TextRow::key, Text::Count), "one row per Text, in enum order");

@@ -43,6 +43,9 @@ enum class Text {
     RecommendedNozzles,
     LeaveAdaptationQuestion,
     SetPort,
+    SettingsUnwritable,
+    SettingsDamaged,
+    HelpMissing,
     Count
 };
 

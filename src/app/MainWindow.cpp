@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 
+#include "app/HelpViewer.h"
 #include "app/LanguageStrings.h"
+#include "app/LanguageTable.h"
 #include "app/MapTabClick.h"
 #include "app/MenuTable.h"
 #include "app/Prompter.h"
@@ -12,6 +14,8 @@
 #include "link/ConnectingWindow.h"
 #include "link/EcuLink.h"
 #include "link/PortChooserWindow.h"
+#include "link/PortMenu.h"
+#include "link/PortNames.h"
 #include "maps/MapKindChooserWindow.h"
 #include "maps/MapPointPresetsWindow.h"
 #include "maps/MapValueModifierWindow.h"
@@ -22,6 +26,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -76,6 +82,18 @@ constexpr const char* kShownLanguages[] = {"Wloski1", "Rumunski1"};
 // Disabled again after a click on the map tab, once those editors exist.
 constexpr const char* kDisabledByMapTabClick[] = {"EditWzbogacanieMieszanki", "LabelWzbogacanie"};
 
+struct ResolutionItem {
+    const char* name;
+    Resolution resolution;
+};
+
+// The item named for 640x480 lays out for 800x600: it is the smallest layout offered.
+constexpr ResolutionItem kResolutionItems[] = {
+    {"N640x4801", Resolution::R800x600},
+    {"N1024x7681", Resolution::R1024x768},
+    {"N1280x10241", Resolution::R1280x1024},
+};
+
 class CompactTabStyle final : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
@@ -100,10 +118,11 @@ TForm1::TForm1(EcuLink& link, ParameterTable& parameters, LanguageStrings& texts
 {
     setObjectName(QStringLiteral("TForm1"));
     autodetectAnswer_ = options.autodetect;
-    settingsFile_ = options.settingsFile;
+    settings_ = std::make_unique<RegistrySettings>(options.settingsFile);
     BuildControls();
     BuildTimers();
     ConnectTabItems();
+    ConnectSettingsItems();
     RunCreationSteps(options);
     CreateSecondaryWindows();
 }
@@ -208,15 +227,18 @@ void TForm1::RunCreationSteps(const CommandLineOptions& options)
 
     AssignShortcuts();
 
+    LoadRegistrySettings();
     // A port given on the command line wins over the stored one.
     if (options.port)
         link_.SetLastPortName(*options.port);
+    ShowLastPort();
 
     // The larger layouts are offered only where the screen is wide enough for them.
     const QScreen* screen = this->screen();
     const int screenWidth = screen ? screen->size().width() : 0;
     MenuItem(QStringLiteral("N1280x10241"))->setEnabled(Allows1280(screenWidth));
     MenuItem(QStringLiteral("N1024x7681"))->setEnabled(Allows1024(screenWidth));
+    ApplyStoredResolution(screenWidth);
 
     if (screenWidth == kMaximisedScreenWidth)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -244,6 +266,95 @@ void TForm1::CreateSecondaryWindows()
     Form13 = new TForm13(this);
     Form14 = new TForm14(this);
     Form15 = new TForm15(this);
+    portMenu_ = new PortMenu(*this, link_, commands_, texts_, prompter_, *settings_,
+                             [this] { MenuItem(QStringLiteral("OdczytajParametryCTRLO1"))->trigger(); });
+}
+
+void TForm1::ConnectSettingsItems()
+{
+    QAction* space = MenuItem(QStringLiteral("spacjaprzelaczabg1"));
+    connect(space, &QAction::triggered, this,
+            [this](bool checked) { ReportSettingsProblem(settings_->SaveSpaceBG(checked)); });
+    for (const ResolutionItem& item : kResolutionItems)
+        connect(MenuItem(QString::fromLatin1(item.name)), &QAction::triggered, this,
+                [this, r = item.resolution] { ChooseResolutionItem(r); });
+    for (const LanguageRow& row : Languages())
+        connect(MenuItem(QString::fromLatin1(row.menuItem)), &QAction::triggered, this,
+                [this, code = row.code] { ChooseLanguage(code); });
+    connect(MenuItem(QStringLiteral("Help1")), &QAction::triggered, this, &TForm1::OpenHelp);
+}
+
+void TForm1::LoadRegistrySettings()
+{
+    const RegistrySettings::Loaded stored = settings_->LoadRegistrySettings();
+    MenuItem(QStringLiteral("spacjaprzelaczabg1"))->setChecked(stored.spaceBG);
+    if (!stored.lastPortDevice.isEmpty())
+        link_.SetLastPortName(stored.lastPortDevice);
+    else if (stored.lastPortNumber)
+        link_.SetLastPortName(LastPortNameForNumber(*stored.lastPortNumber));
+    ReportSettingsProblem(stored.problem);
+}
+
+void TForm1::ReportSettingsProblem(RegistrySettings::Problem problem)
+{
+    const QString text = SettingsProblemText(texts_, problem, settings_->location());
+    if (text.isEmpty())
+        return;
+    // Not from inside a handler or the window's creation: the box runs from the loop.
+    QMetaObject::invokeMethod(
+        this, [this, text] { prompter_.Inform(texts_[Text::Error], text); }, Qt::QueuedConnection);
+}
+
+void TForm1::ShowLastPort()
+{
+    MenuItem(PortItemName(kLastPortSlot))->setText(PortItemCaption(link_.LastPortName()));
+}
+
+void TForm1::ApplyStoredResolution(int screenWidth)
+{
+    const std::optional<Resolution> chosen = ChooseResolution(
+        LoadResolutionByte(QDir::currentPath()), Allows1024(screenWidth), Allows1280(screenWidth));
+    if (chosen)
+        ChooseResolutionItem(*chosen);
+}
+
+void TForm1::ChooseResolutionItem(Resolution resolution)
+{
+    const ResolutionSize size = SizeOf(resolution);
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    resize(size.width, size.height);
+    for (const ResolutionItem& item : kResolutionItems)
+        MenuItem(QString::fromLatin1(item.name))->setChecked(item.resolution == resolution);
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+        if (screen->size().width() == size.width)
+            setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    QDir::setCurrent(workingDirectory_);
+    SaveResolution(workingDirectory_, resolution);
+}
+
+void TForm1::ChooseLanguage(int code)
+{
+    const LanguageRow* chosen = LanguageForCode(code);
+    if (!chosen)
+        return;
+    for (const LanguageRow& row : Languages())
+        MenuItem(QString::fromLatin1(row.menuItem))->setChecked(&row == chosen);
+    SaveLanguageCode(workingDirectory_, code);
+}
+
+void TForm1::OpenHelp()
+{
+    QDir::setCurrent(workingDirectory_);
+    const QString path = QDir(workingDirectory_).filePath(QString::fromLatin1(kHelpFile));
+    if (!QFileInfo::exists(path)) {
+        prompter_.Inform(texts_[Text::Error], texts_[Text::HelpMissing].arg(path));
+        return;
+    }
+    const ViewerCommand viewer = HelpViewerCommand(path);
+    if (!QProcess::startDetached(viewer.program, viewer.arguments))
+        prompter_.Inform(texts_[Text::Error], texts_[Text::FileOperationFailed]);
 }
 
 TabId TForm1::CurrentTab() const
@@ -271,6 +382,8 @@ bool TForm1::event(QEvent* event)
 
 void TForm1::FirstActivation()
 {
+    if (const std::optional<int> code = LoadLanguageCode(workingDirectory_))
+        ChooseLanguage(*code);
     const bool connect = autodetectAnswer_
         ? *autodetectAnswer_
         : prompter_.AskYesNo(texts_[Text::AutodetectCaption], texts_[Text::AutodetectQuestion]);

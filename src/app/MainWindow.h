@@ -3,6 +3,8 @@
 #include "app/CommandLineOptions.h"
 #include "app/EntryFilters.h"
 #include "app/MainMenu.h"
+#include "app/RegistrySettings.h"
+#include "app/SettingsFiles.h"
 #include "app/TabTable.h"
 #include "link/CommandSet.h"
 
@@ -12,6 +14,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -23,6 +26,7 @@ namespace zantrel {
 class EcuLink;
 class LanguageStrings;
 class ParameterTable;
+class PortMenu;
 class Prompter;
 class TForm5;
 class TForm6;
@@ -97,7 +101,17 @@ public:
 
     const Separators& EntrySeparators() const { return separators_; }
     const QString& WorkingDirectory() const { return workingDirectory_; }
-    const QString& SettingsFile() const { return settingsFile_; }
+    RegistrySettings& Settings() { return *settings_; }
+    PortMenu& Ports() { return *portMenu_; }
+
+    // The caption of the COM8 item follows the last port.
+    void ShowLastPort();
+    // The resolution items: size, centre, remember in rozdz.txt.
+    void ChooseResolutionItem(Resolution resolution);
+    // A language item: checks it alone and remembers it in jezyk.txt.
+    void ChooseLanguage(int code);
+    // Ctrl+H: the help text in a plain-text viewer.
+    void OpenHelp();
     bool ActivatedOnce() const { return activatedOnce_; }
 
 signals:
@@ -125,6 +139,10 @@ private:
 
     // Tick of the 25 ms live poll; the live data record fills it.
     void TimerVizualizacjaTimer();
+    void LoadRegistrySettings();
+    void ApplyStoredResolution(int screenWidth);
+    void ConnectSettingsItems();
+    void ReportSettingsProblem(RegistrySettings::Problem problem);
     // A click on the temperature-map tab reads the map, as its own read button does.
     void ReadTemperatureMap();
 
@@ -138,7 +156,8 @@ private:
 
     Separators separators_;
     QString workingDirectory_;
-    QString settingsFile_;
+    std::unique_ptr<RegistrySettings> settings_;
+    PortMenu* portMenu_ = nullptr;
     std::optional<bool> autodetectAnswer_;
     std::optional<bool> shutdownAnswer_;
     bool activatedOnce_ = false;

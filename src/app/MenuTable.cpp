@@ -60,8 +60,7 @@ constexpr MenuItemSpec kItems[] = {
     {"Dodatki1", "ResetSystemu2", "Przywróc Ustawienia Fabryczne Sterownika", "", 0},
     {"Dodatki1", "slupkiwtrysku", "pokaz slupki wtrysku", "", kCheck},
 
-    {"Rozdzielczosc1", "N640x4801", "640x480", "", kCheck},
-    {"Rozdzielczosc1", "N800x6001", "800x600", "", kCheck},
+    {"Rozdzielczosc1", "N640x4801", "800x600", "", kCheck},
     {"Rozdzielczosc1", "N1024x7681", "1024x768", "", kCheck},
     {"Rozdzielczosc1", "N1280x10241", "1280x1024", "", kCheck},
 

@@ -1,5 +1,6 @@
 #include "app/RegistrySettings.h"
 
+#include "app/LanguageStrings.h"
 #include "link/PortNames.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@ namespace {
 
 const QString kLastPortKey = QStringLiteral("NrOstatniegoComa");
 const QString kSpaceBGKey = QStringLiteral("SpaceBG");
+const QString kLastPortDeviceKey = QStringLiteral("LastPortDevice");
 
 } // namespace
 
@@ -73,6 +75,8 @@ RegistrySettings::Loaded RegistrySettings::LoadRegistrySettings()
     else
         settings_->setValue(kLastPortKey, kDefaultLastPort);
 
+    out.lastPortDevice = settings_->value(kLastPortDeviceKey).toString();
+
     out.problem = sync();
     return out;
 }
@@ -86,7 +90,25 @@ RegistrySettings::Problem RegistrySettings::SaveSpaceBG(bool on)
 RegistrySettings::Problem RegistrySettings::SaveLastPort(int number)
 {
     settings_->setValue(kLastPortKey, number);
+    settings_->remove(kLastPortDeviceKey);
     return sync();
+}
+
+RegistrySettings::Problem RegistrySettings::SaveLastPortDevice(const QString& path)
+{
+    settings_->setValue(kLastPortDeviceKey, path);
+    return sync();
+}
+
+QString SettingsProblemText(const LanguageStrings& texts, RegistrySettings::Problem problem,
+                            const QString& location)
+{
+    switch (problem) {
+    case RegistrySettings::Problem::None: return {};
+    case RegistrySettings::Problem::Unwritable: return texts[Text::SettingsUnwritable].arg(location);
+    case RegistrySettings::Problem::Damaged: return texts[Text::SettingsDamaged].arg(location);
+    }
+    return {};
 }
 
 } // namespace zantrel

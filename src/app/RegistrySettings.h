@@ -22,6 +22,9 @@ public:
     struct Loaded {
         bool spaceBG = kDefaultSpaceBG;
         std::optional<int> lastPortNumber; // absent: the start values stay
+        // A device path chosen for the last port where ports have paths; it wins over
+        // the number.
+        QString lastPortDevice;
         Problem problem = Problem::None;
     };
 
@@ -33,7 +36,9 @@ public:
     // outside 1..256 or not a number counts as missing.
     Loaded LoadRegistrySettings();
     Problem SaveSpaceBG(bool on);
+    // Saving a number forgets a stored device path.
     Problem SaveLastPort(int number);
+    Problem SaveLastPortDevice(const QString& path);
 
     QString location() const;
     static QString DefaultIniPath();
@@ -43,5 +48,11 @@ private:
 
     std::unique_ptr<QSettings> settings_;
 };
+
+class LanguageStrings;
+
+// The message for a settings problem; empty for none.
+QString SettingsProblemText(const LanguageStrings& texts, RegistrySettings::Problem problem,
+                            const QString& location);
 
 } // namespace zantrel

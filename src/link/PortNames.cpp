@@ -24,6 +24,12 @@ int ComNumberOf(const QString& portName)
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
+QString PortItemCaption(const QString& lastPortName)
+{
+    const int n = ComNumberOf(lastPortName);
+    return n >= 1 ? QStringLiteral("COM%1").arg(n) : lastPortName;
+}
+
 QString DeviceForPortName(const QString& portName)
 {
 #ifdef Q_OS_WIN

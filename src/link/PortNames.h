@@ -16,6 +16,9 @@ QString LastPortNameForNumber(int comNumber);
 // The COM number inside "COMn" or "\\.\COMn"; 0 when the name is a device path.
 int ComNumberOf(const QString& portName);
 
+// The caption of the last-port menu item: "COM" + n, or the device path itself.
+QString PortItemCaption(const QString& lastPortName);
+
 // The device that the serial API opens for a port name. On Windows names are used as
 // they stand. Elsewhere "COMn" and "\\.\COMn" map to /dev/ttyS(n-1), and any other name
 // is taken as a device path (a USB adapter, a pseudo-terminal).

@@ -6,8 +6,7 @@
 #include "link/EcuLink.h"
 #include "link/VirtualClock.h"
 
-#include "support/ScriptedPrompter.h"
-#include "support/ScriptedSerialIo.h"
+#include "support/MainWindowFixture.h"
 
 #include <QAction>
 #include <QDialog>
@@ -18,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -25,63 +25,8 @@
 #include <memory>
 
 using namespace zantrel;
-
-namespace {
-
-CommandLineOptions answering(std::optional<bool> autodetect)
-{
-    CommandLineOptions options;
-    options.autodetect = autodetect;
-    return options;
-}
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void Create(const CommandLineOptions& options = answering(false))
-    {
-        window = std::make_unique<TForm1>(link, parameters, texts, prompter, options);
-    }
-
-    void Show()
-    {
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        QCoreApplication::processEvents(); // the first activation runs from the loop
-    }
-
-    void Start(const CommandLineOptions& options = answering(false))
-    {
-        Create(options);
-        Show();
-    }
-
-    QAction* item(const char* name) const
-    {
-        QAction* a = window->MenuItem(QString::fromLatin1(name));
-        EXPECT_NE(a, nullptr) << name;
-        return a;
-    }
-
-    void press(const char* keys) { QTest::keySequence(window.get(), QKeySequence(QString::fromLatin1(keys))); }
-
-    void clickTab(TabId id)
-    {
-        QTabBar* bar = window->MainPage->tabBar();
-        const int index = window->MainPage->indexOf(window->Tab(id));
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    }
-
-    VirtualClock clock;
-    test::ScriptedSerialIo io{clock};
-    EcuLink link{io, clock};
-    ParameterTable parameters;
-    LanguageStrings texts;
-    test::ScriptedPrompter prompter;
-    std::unique_ptr<TForm1> window;
-};
-
-} // namespace
+using zantrel::test::answering;
+using MainWindowTest = zantrel::test::MainWindowFixture;
 
 TEST_F(MainWindowTest, StartsWithTheDesignedTabsTimersWindowsAndMenu)
 {
@@ -166,7 +111,7 @@ TEST_F(MainWindowTest, StartsWithTheDesignedTabsTimersWindowsAndMenu)
     // The offscreen screen is 800 pixels wide: the two larger layouts are not offered,
     // and the window starts maximised.
     ASSERT_EQ(window->screen()->size().width(), 800);
-    EXPECT_TRUE(item("N800x6001")->isEnabled());
+    EXPECT_TRUE(item("N640x4801")->isEnabled());
     EXPECT_FALSE(item("N1024x7681")->isEnabled());
     EXPECT_FALSE(item("N1280x10241")->isEnabled());
     EXPECT_TRUE(window->isMaximized());
@@ -409,10 +354,11 @@ TEST_F(MainWindowTest, CommandLineChoicesReachTheWindowAndTheLink)
 {
     CommandLineOptions options = answering(false);
     options.port = QStringLiteral("/tmp/ttyECU");
-    options.settingsFile = QStringLiteral("/tmp/zantrel.ini");
+    options.settingsFile = workDir.filePath("zantrel.ini");
     Create(options);
     EXPECT_EQ(link.LastPortName(), QStringLiteral("/tmp/ttyECU"));
-    EXPECT_EQ(window->SettingsFile(), QStringLiteral("/tmp/zantrel.ini"));
+    EXPECT_EQ(window->Settings().location(), workDir.filePath("zantrel.ini"));
+    EXPECT_EQ(item("COM8CTRL81")->text(), QStringLiteral("/tmp/ttyECU"));
 
     Create(answering(false));
     EXPECT_EQ(link.LastPortName(), QStringLiteral("/tmp/ttyECU")) << "no --port leaves the name alone";
