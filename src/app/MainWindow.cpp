@@ -480,6 +480,12 @@ void TForm1::WidenByOnePixel()
 
 void TForm1::TimerVizualizacjaTimer()
 {
+    // Without an identified controller there is nothing to poll: the status field says
+    // whether the port or the controller is missing.
+    if (!(link_.Connected() && link_.PortOpen())) {
+        EditStatus->setText(texts_[link_.PortOpen() ? Text::EcuError : Text::ComError]);
+        return;
+    }
 }
 
 void TForm1::ReadTemperatureMap()

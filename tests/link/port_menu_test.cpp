@@ -103,6 +103,14 @@ TEST_F(PortMenuTest, ADevicePathCanBeChosenAndSurvivesARestart)
     EXPECT_EQ(item("COM8CTRL81")->text(), "/dev/ttyUSB0");
 }
 
+TEST_F(PortMenuTest, TheStatusFieldTellsAMissingPortFromAMissingController)
+{
+    Start();
+    QTRY_COMPARE(window->EditStatus->text(), QString("Com błąd"));
+    link.OpenPort();
+    QTRY_COMPARE(window->EditStatus->text(), QString("ECU błąd"));
+}
+
 TEST_F(PortMenuTest, MenuConnectToASilentPort)
 {
     Start();
