@@ -1,0 +1,39 @@
+#include "CliCommands.h"
+
+#include <array>
+
+namespace zantrel::cli {
+
+std::span<const CliCommand> CliCommandTable()
+{
+    static constexpr std::array<CliCommand, 7> kCommands{{
+        {"identify", "", 0, 0, true, "hardware and software bytes, variant and cylinders", &CheckNothing,
+         &RunIdentify},
+        {"read-params", "", 0, 0, true, "the 64 parameter words", &CheckNothing, &RunReadParams},
+        {"write-param", "INDEX VALUE", 2, 2, true, "write one parameter word and read it back",
+         &CheckWriteParam, &RunWriteParam},
+        {"live", "[--count N]", 0, 0, true, "N live records (default 10) at the 25 ms cadence", &CheckLive,
+         &RunLive},
+        {"frame", "HEX", 1, 6, false, "send one frame (6 bytes, or 4 to which checksum and ';' are added)",
+         &CheckFrame, &RunFrame},
+        {"clear-errors", "", 0, 0, true, "clear the controller's error memory", &CheckNothing,
+         &RunClearErrors},
+        {"switch", "petrol|gas|auto", 1, 1, true, "command the fuel mode", &CheckSwitch, &RunSwitch},
+    }};
+    return kCommands;
+}
+
+const CliCommand* FindCliCommand(const QString& name)
+{
+    for (const CliCommand& c : CliCommandTable())
+        if (name == QLatin1String(c.name))
+            return &c;
+    return nullptr;
+}
+
+std::optional<QString> CheckNothing(const CliRequest&)
+{
+    return std::nullopt;
+}
+
+} // namespace zantrel::cli

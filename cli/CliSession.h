@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ExitCodes.h"
+
+#include "link/CommandSet.h"
+#include "link/ControllerIdentity.h"
+#include "link/EcuLink.h"
+#include "link/Pause.h"
+#include "link/QtSerialIo.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace zantrel::cli {
+
+struct CliFailure {
+    ExitCode code;
+    QString message;
+};
+
+// The port and the link the command runs over.
+class CliSession {
+public:
+    explicit CliSession(const QString& port);
+
+    std::optional<CliFailure> open();
+    // Asks the controller who it is, up to three times as the connection manager does.
+    std::optional<ControllerIdentity> probe();
+
+    EcuLink& link() { return link_; }
+    EcuCommands& commands() { return commands_; }
+    const QString& port() const { return port_; }
+
+private:
+    QString port_;
+    QtSerialIo io_;
+    RealPause pause_;
+    EcuLink link_;
+    EcuCommands commands_;
+};
+
+} // namespace zantrel::cli

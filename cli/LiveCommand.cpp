@@ -1,0 +1,148 @@
+#include "CliCommands.h"
+#include "LinkReads.h"
+
+#include "live/LiveConversions.h"
+
+#include <QJsonArray>
+
+#include <chrono>
+#include <thread>
+
+namespace zantrel::cli {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kTick = std::chrono::milliseconds(25);
+constexpr int kDefaultCount = 10;
+constexpr int kMaxCount = 1'000'000;
+constexpr int kIgnitionWord = 21;
+constexpr int kFlagsAWord = 22;
+constexpr int kDefaultIgnitionType = 2;
+
+// How the controller's words are read: ignition type for the speed, clock bit for times.
+struct Decoding {
+    int ignitionType = kDefaultIgnitionType;
+    bool fastClock = false;
+};
+
+QJsonArray msArray(const LiveWords& w, const std::array<int, live::kCylinders>& index, bool fast)
+{
+    QJsonArray out;
+    for (const int i : index)
+        out.append(std::round(TicksToMs(w[size_t(i)], fast) * 1000.0) / 1000.0);
+    return out;
+}
+
+QJsonObject recordJson(int number, const LiveWords& w, const Decoding& d)
+{
+    QJsonArray words;
+    for (const quint16 v : w)
+        words.append(v);
+    return {
+        {QStringLiteral("record"), number},
+        {QStringLiteral("words"), words},
+        {QStringLiteral("rpm"), PeriodToRpm(w[live::kSpeedPeriod], d.ignitionType)},
+        {QStringLiteral("petrol_ms"), msArray(w, live::kPetrolTime, d.fastClock)},
+        {QStringLiteral("gas_ms"), msArray(w, live::kGasTime, d.fastClock)},
+        {QStringLiteral("reducer_c"), TemperatureFromWord(w[live::kReducerTemperature])},
+        {QStringLiteral("gas_c"), TemperatureFromWord(w[live::kGasTemperature])},
+        {QStringLiteral("pressure_bar"), double(PressureFromCounts(w[live::kPressure]))},
+        {QStringLiteral("lambda1_v"), double(LambdaVolts(w[live::kLambda1]))},
+        {QStringLiteral("lambda2_v"), double(LambdaVolts(w[live::kLambda2]))},
+        {QStringLiteral("on_gas"), w[live::kFuelState] == 1},
+        {QStringLiteral("errors"), w[live::kErrors]},
+        {QStringLiteral("stored_errors"), w[live::kStoredErrors]},
+        {QStringLiteral("injector_mask"), w[live::kInjectorMask]},
+    };
+}
+
+QString recordLine(int number, const LiveWords& w, const Decoding& d)
+{
+    QStringList words;
+    for (const quint16 v : w)
+        words << QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0'));
+    return QStringLiteral("%1: rpm %2 petrol %3 ms gas %4 ms reducer %5 C gas %6 C pressure %7 bar "
+                          "lambda %8 %9 V fuel %10 errors %11 stored %12 | %13")
+        .arg(number)
+        .arg(PeriodToRpm(w[live::kSpeedPeriod], d.ignitionType))
+        .arg(TicksToMs(w[live::kPetrolTime[0]], d.fastClock), 0, 'f', 2)
+        .arg(TicksToMs(w[live::kGasTime[0]], d.fastClock), 0, 'f', 2)
+        .arg(TemperatureFromWord(w[live::kReducerTemperature]))
+        .arg(TemperatureFromWord(w[live::kGasTemperature]))
+        .arg(PressureFromCounts(w[live::kPressure]), 0, 'f', 2)
+        .arg(LambdaVolts(w[live::kLambda1]), 0, 'f', 2)
+        .arg(LambdaVolts(w[live::kLambda2]), 0, 'f', 2)
+        .arg(w[live::kFuelState] == 1 ? QStringLiteral("gas") : QStringLiteral("petrol"))
+        .arg(w[live::kErrors], 4, 16, QLatin1Char('0'))
+        .arg(w[live::kStoredErrors], 4, 16, QLatin1Char('0'))
+        .arg(words.join(QLatin1Char(' ')));
+}
+
+// The first tick boundary after now; ticks that a slow poll overran are skipped, as a
+// timer would.
+Clock::time_point nextTick(Clock::time_point start, Clock::time_point now)
+{
+    const auto ticks = (now - start) / kTick + 1;
+    return start + ticks * kTick;
+}
+
+} // namespace
+
+std::optional<QString> CheckLive(const CliRequest& r)
+{
+    if (r.count && *r.count > kMaxCount)
+        return QStringLiteral("--count must be at most %1").arg(kMaxCount);
+    return std::nullopt;
+}
+
+ExitCode RunLive(CliContext& c)
+{
+    EcuCommands& cmds = c.session.commands();
+    Decoding d;
+    d.ignitionType = ReadParameterWord(cmds, kIgnitionWord).value_or(kDefaultIgnitionType);
+    d.fastClock = FastClockSelected(ReadParameterWord(cmds, kFlagsAWord).value_or(0));
+
+    const int count = c.request.count.value_or(kDefaultCount);
+    int records = 0;
+    int badChecksum = 0;
+    const Clock::time_point start = Clock::now();
+    Clock::time_point tick = start;
+    for (int poll = 1; poll <= count; ++poll) {
+        std::this_thread::sleep_until(tick);
+        const LivePoll p = PollLive(cmds);
+        if (p.outcome == LiveOutcome::Record) {
+            ++records;
+            if (c.out.json())
+                c.out.object(recordJson(poll, p.words, d));
+            else
+                c.out.line(recordLine(poll, p.words, d));
+        }
+        badChecksum += p.outcome == LiveOutcome::BadChecksum ? 1 : 0;
+        tick = nextTick(start, Clock::now());
+    }
+    std::this_thread::sleep_until(tick);
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    const double rate = records / seconds;
+    const int unanswered = count - records - badChecksum;
+    c.out.result(QStringLiteral("%1 records in %2 s: %3 records/s (%4 unanswered, %5 bad checksum)")
+                     .arg(records)
+                     .arg(seconds, 0, 'f', 2)
+                     .arg(rate, 0, 'f', 1)
+                     .arg(unanswered)
+                     .arg(badChecksum),
+                 {{QStringLiteral("summary"),
+                   QJsonObject{{QStringLiteral("polls"), count},
+                               {QStringLiteral("records"), records},
+                               {QStringLiteral("unanswered"), unanswered},
+                               {QStringLiteral("bad_checksum"), badChecksum},
+                               {QStringLiteral("seconds"), seconds},
+                               {QStringLiteral("records_per_second"), rate}}}});
+    if (records > 0)
+        return ExitCode::Ok;
+    PrintError(QStringLiteral("no live record came from the controller"));
+    return ExitCode::NoController;
+}
+
+} // namespace zantrel::cli

@@ -1,0 +1,266 @@
+#include "launcher/EcuSimProcess.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zantrel::cli::test {
+namespace {
+
+using sim::EcuSimProcess;
+
+struct CliRun {
+    int code = -1;
+    QString out;
+    QString err;
+    QStringList outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+    int errLines() const { return int(err.count(QLatin1Char('\n'))); }
+};
+
+CliRun runCli(const QStringList& arguments, int timeoutMs = 30'000)
+{
+    QProcess p;
+    p.start(QStringLiteral(ZANTREL_CLI_PATH), arguments);
+    CliRun run;
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        ADD_FAILURE() << "zantrel-cli did not finish: " << arguments.join(' ').toStdString();
+        return run;
+    }
+    run.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return run;
+}
+
+// A fresh simulator for each test, reached through the link it makes.
+class CliEndToEnd : public ::testing::Test {
+protected:
+    void start(QStringList simArguments = {})
+    {
+        port = dir.filePath("ecu");
+        sim = std::make_unique<EcuSimProcess>(simArguments << "--link" << port);
+        QString error;
+        ASSERT_TRUE(sim->start(&error)) << error.toStdString();
+    }
+    CliRun cli(QStringList arguments) { return runCli(QStringList{"--port", port} + arguments); }
+
+    QTemporaryDir dir;
+    QString port;
+    std::unique_ptr<EcuSimProcess> sim;
+};
+
+TEST_F(CliEndToEnd, IdentifiesInPlainTextAndJson)
+{
+    start();
+    const CliRun plain = cli({"identify"});
+    EXPECT_EQ(plain.code, 0) << plain.err.toStdString();
+    EXPECT_EQ(plain.out.trimmed(), "hardware 0x43 software 37 variant 4 cylinders 3-4");
+
+    const CliRun json = cli({"--json", "identify"});
+    ASSERT_EQ(json.code, 0);
+    const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_EQ(o.value("hardware").toInt(), 0x43);
+    EXPECT_EQ(o.value("software").toInt(), 37);
+    EXPECT_EQ(o.value("cylinders").toString(), "3-4");
+}
+
+// write-param goes through the three-frame write; a later read-params shows the word.
+TEST_F(CliEndToEnd, WrittenParameterIsReadBack)
+{
+    start();
+    const CliRun before = cli({"read-params"});
+    ASSERT_EQ(before.code, 0) << before.err.toStdString();
+    ASSERT_EQ(before.outLines().size(), 64);
+    EXPECT_EQ(before.outLines()[0], "0 43690 0xaaaa");
+    EXPECT_EQ(before.outLines()[40], "40 2 0x0002");
+
+    const CliRun write = cli({"write-param", "40", "777"});
+    EXPECT_EQ(write.code, 0) << write.err.toStdString();
+
+    const CliRun after = cli({"--json", "read-params"});
+    ASSERT_EQ(after.code, 0);
+    const QJsonArray words = QJsonDocument::fromJson(after.out.toUtf8()).object().value("words").toArray();
+    ASSERT_EQ(words.size(), 64);
+    EXPECT_EQ(words[40].toInt(), 777);
+    EXPECT_EQ(words[41].toInt(), 5);
+}
+
+// Negative values travel in two's complement; a word the controller keeps its own way
+// is reported as not taken.
+TEST_F(CliEndToEnd, WriteParamReportsWhatTheControllerKept)
+{
+    start();
+    const CliRun negative = cli({"write-param", "3", "-10"});
+    EXPECT_EQ(negative.code, 0) << negative.err.toStdString();
+    EXPECT_EQ(negative.out.trimmed(), "3 65526 0xfff6");
+    const CliRun leadingZero = cli({"write-param", "40", "010"});
+    EXPECT_EQ(leadingZero.out.trimmed(), "40 10 0x000a") << "decimal, never octal";
+
+    const CliRun clockBit = cli({"write-param", "22", "0x1020"});
+    EXPECT_EQ(clockBit.code, 6);
+    EXPECT_EQ(clockBit.errLines(), 1);
+    EXPECT_TRUE(clockBit.err.contains("0x0020"));
+}
+
+TEST_F(CliEndToEnd, LivePrintsDecodedRecordsAndTheirRate)
+{
+    start();
+    const CliRun run = cli({"--json", "live", "--count", "8"});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QStringList lines = run.outLines();
+    ASSERT_EQ(lines.size(), 9);
+    for (int i = 0; i < 8; ++i) {
+        const QJsonObject r = QJsonDocument::fromJson(lines[i].toUtf8()).object();
+        EXPECT_EQ(r.value("record").toInt(), i + 1);
+        EXPECT_EQ(r.value("words").toArray().size(), 32);
+        EXPECT_GE(r.value("rpm").toInt(), 750);
+        EXPECT_LE(r.value("rpm").toInt(), 900);
+        EXPECT_NEAR(r.value("petrol_ms").toArray()[0].toDouble(), 2.6, 0.2);
+        EXPECT_EQ(r.value("gas_ms").toArray()[0].toDouble(), 0.0);
+    }
+    const QJsonObject summary = QJsonDocument::fromJson(lines[8].toUtf8()).object().value("summary").toObject();
+    EXPECT_EQ(summary.value("records").toInt(), 8);
+    EXPECT_GT(summary.value("records_per_second").toDouble(), 0.0);
+
+    const CliRun plain = cli({"live", "--count", "2"});
+    ASSERT_EQ(plain.code, 0);
+    ASSERT_EQ(plain.outLines().size(), 3);
+    EXPECT_TRUE(plain.outLines()[0].startsWith("1: rpm "));
+    EXPECT_TRUE(plain.outLines()[2].contains("records/s"));
+}
+
+TEST_F(CliEndToEnd, FrameSendsAndShowsTheReply)
+{
+    start();
+    const CliRun four = cli({"frame", "64 23 00 00"});
+    ASSERT_EQ(four.code, 0) << four.err.toStdString();
+    EXPECT_EQ(four.outLines()[0], "sent 64 23 00 00 87 3b");
+    EXPECT_TRUE(four.outLines()[1].startsWith("reply 64 23 "));
+    EXPECT_TRUE(four.outLines()[1].endsWith("(6 bytes, complete)"));
+
+    // A wrong checksum goes out as given, and the controller ignores it.
+    const CliRun bad = cli({"--json", "frame", "490000004a3b"});
+    EXPECT_EQ(bad.code, 5);
+    EXPECT_EQ(bad.errLines(), 1);
+    const QJsonObject o = QJsonDocument::fromJson(bad.out.toUtf8()).object();
+    EXPECT_EQ(o.value("sent").toString(), "49 00 00 00 4a 3b");
+    EXPECT_EQ(o.value("bytes").toInt(), 0);
+}
+
+TEST_F(CliEndToEnd, ServiceCommandsSendTheirFrames)
+{
+    start({"--errors", "1"});
+    const CliRun clear = cli({"clear-errors"});
+    EXPECT_EQ(clear.code, 0) << clear.err.toStdString();
+    EXPECT_EQ(clear.out.trimmed(), "sent X");
+    // The low pressure is still there, so it is remembered again: gas is preceded by "X".
+    const CliRun gas = cli({"switch", "gas"});
+    EXPECT_EQ(gas.code, 0);
+    EXPECT_EQ(gas.out.trimmed(), "sent X G");
+    const CliRun petrol = cli({"--json", "switch", "petrol"});
+    EXPECT_EQ(petrol.out.trimmed(), QStringLiteral("{\"sent\":[\"B\"]}"));
+}
+
+// Every failure: one line on stderr and its own exit code.
+struct FailureCase {
+    const char* name;
+    bool simulatorPort; // "--port <the simulator's port>" goes first
+    QStringList arguments;
+    int code;
+    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class CliFailures : public CliEndToEnd, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(CliFailures, GiveOneLineAndTheirExitCode)
+{
+    start();
+    const FailureCase& c = GetParam();
+    const CliRun run = c.simulatorPort ? cli(c.arguments) : runCli(c.arguments);
+    EXPECT_EQ(run.code, c.code) << run.err.toStdString();
+    EXPECT_EQ(run.errLines(), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("zantrel-cli: "));
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliFailures,
+    ::testing::Values(
+        FailureCase{"NoArguments", false, {}, 2},
+        FailureCase{"NoPort", false, {"identify"}, 2},
+        FailureCase{"UnknownCommand", true, {"reboot"}, 2},
+        FailureCase{"UnknownOption", true, {"--fast", "identify"}, 2},
+        FailureCase{"IndexOutOfRange", true, {"write-param", "64", "1"}, 2},
+        FailureCase{"ValueOutOfRange", true, {"write-param", "1", "70000"}, 2},
+        FailureCase{"ValueNotANumber", true, {"write-param", "1", "ten"}, 2},
+        FailureCase{"HexWithoutDigits", true, {"write-param", "1", "0x"}, 2},
+        FailureCase{"TooManyArguments", true, {"identify", "now"}, 2},
+        FailureCase{"CountForAnotherCommand", true, {"identify", "--count", "3"}, 2},
+        FailureCase{"CountZero", true, {"live", "--count", "0"}, 2},
+        FailureCase{"FrameNotHex", true, {"frame", "zz000000"}, 2},
+        FailureCase{"FrameFiveBytes", true, {"frame", "4900000049"}, 2},
+        FailureCase{"SwitchDiesel", true, {"switch", "diesel"}, 2},
+        FailureCase{"AbsentPort", false,
+                    {"--port", "/nonexistent/ttyZ9", "identify"}, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A port that opens but has nothing answering behind it.
+TEST_F(CliEndToEnd, SilentPortIsNoController)
+{
+    start({"--fault", "no-reply"});
+    for (const char* command : {"identify", "read-params", "clear-errors"}) {
+        const CliRun run = cli({command});
+        EXPECT_EQ(run.code, 5) << command;
+        EXPECT_EQ(run.errLines(), 1);
+        EXPECT_TRUE(run.err.contains("no controller"));
+    }
+}
+
+TEST_F(CliEndToEnd, PortInUseIsBusy)
+{
+    start();
+    QProcess holder;
+    holder.start(QStringLiteral(ZANTREL_CLI_PATH),
+                 {"--port", port, "live", "--count", "200"});
+    ASSERT_TRUE(holder.waitForReadyRead(10'000)) << "the first program has the port";
+    const CliRun second = cli({"identify"});
+    EXPECT_EQ(second.code, 4) << second.err.toStdString();
+    EXPECT_EQ(second.errLines(), 1);
+    holder.kill();
+    holder.waitForFinished();
+}
+
+// The port goes away in the middle of a live run: the run ends, counting the polls that
+// got nothing, instead of hanging.
+TEST_F(CliEndToEnd, VanishingPortEndsTheLiveRun)
+{
+    start({"--fault", "disconnect:6"});
+    const CliRun run = cli({"--json", "live", "--count", "10"});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    const QStringList lines = run.outLines();
+    ASSERT_FALSE(lines.isEmpty());
+    const QJsonObject summary = QJsonDocument::fromJson(lines.last().toUtf8()).object().value("summary").toObject();
+    // Six frames are answered: the identify, two parameter words, then the records.
+    const int records = summary.value("records").toInt();
+    EXPECT_EQ(summary.value("polls").toInt(), 10);
+    EXPECT_GE(records, 1);
+    EXPECT_LE(records, 3);
+    EXPECT_EQ(summary.value("unanswered").toInt(), 10 - records);
+}
+
+TEST(CliHelp, ListsCommandsAndExitCodes)
+{
+    const CliRun run = runCli({"--help"});
+    EXPECT_EQ(run.code, 0);
+    for (const char* text : {"identify", "read-params", "write-param", "live", "frame", "clear-errors", "switch",
+                             "--json", "  4  "})
+        EXPECT_TRUE(run.out.contains(QLatin1String(text))) << text;
+}
+
+} // namespace
+} // namespace zantrel::cli::test
