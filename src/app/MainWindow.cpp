@@ -10,6 +10,7 @@
 #include "config/InjectorNoiseWindow.h"
 #include "config/InjectorSettingsWindow.h"
 #include "config/ParameterTable.h"
+#include "config/ParameterTransferUi.h"
 #include "config/TurboPressureWindow.h"
 #include "link/ConnectingWindow.h"
 #include "link/EcuLink.h"
@@ -34,6 +35,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -266,8 +268,9 @@ void TForm1::CreateSecondaryWindows()
     Form13 = new TForm13(this);
     Form14 = new TForm14(this);
     Form15 = new TForm15(this);
+    transferUi_ = new ParameterTransferUi(*this, commands_, parameters_, prompter_, texts_);
     portMenu_ = new PortMenu(*this, link_, commands_, texts_, prompter_, *settings_,
-                             [this] { MenuItem(QStringLiteral("OdczytajParametryCTRLO1"))->trigger(); });
+                             [this] { transferUi_->ButtonOdczytajParam->click(); });
 }
 
 void TForm1::ConnectSettingsItems()

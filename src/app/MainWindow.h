@@ -26,6 +26,7 @@ namespace zantrel {
 class EcuLink;
 class LanguageStrings;
 class ParameterTable;
+class ParameterTransferUi;
 class PortMenu;
 class Prompter;
 class TForm5;
@@ -103,6 +104,7 @@ public:
     const QString& WorkingDirectory() const { return workingDirectory_; }
     RegistrySettings& Settings() { return *settings_; }
     PortMenu& Ports() { return *portMenu_; }
+    ParameterTransferUi& Transfer() { return *transferUi_; }
 
     // The caption of the COM8 item follows the last port.
     void ShowLastPort();
@@ -158,6 +160,7 @@ private:
     QString workingDirectory_;
     std::unique_ptr<RegistrySettings> settings_;
     PortMenu* portMenu_ = nullptr;
+    ParameterTransferUi* transferUi_ = nullptr;
     std::optional<bool> autodetectAnswer_;
     std::optional<bool> shutdownAnswer_;
     bool activatedOnce_ = false;

@@ -1,5 +1,6 @@
 #include "app/MapTabClick.h"
 
+#include "config/ConfigBitFields.h"
 #include "config/ParameterTable.h"
 #include "link/CommandSet.h"
 #include "link/WriteSequences.h"
@@ -8,20 +9,18 @@ namespace zantrel {
 
 namespace {
 
-constexpr int kConfigFlagsB = 47;
-constexpr int kMapKindShift = 2;
-constexpr qint32 kMapKindMask = 0x3 << kMapKindShift;
-constexpr qint32 kLoadRpmMapKind = 1;
+// "Mapa Obciazenie + RPM" in the map kind field.
+constexpr quint32 kLoadRpmMapKind = 1;
 constexpr int kLeadingPauseMs = 10;
 
 } // namespace
 
 void SelectLoadRpmMapOnTabClick(ParameterTable& table, EcuCommands& cmds)
 {
-    qint32& shadow = table[ParameterTable::kShadow47];
-    shadow = (shadow & ~kMapKindMask) | (kLoadRpmMapKind << kMapKindShift);
-    table[kConfigFlagsB] = shadow;
-    WriteParameter(cmds, quint8(kConfigFlagsB), table[kConfigFlagsB], kLeadingPauseMs);
+    SetShadowField(table, ConfigField::MapKind, kLoadRpmMapKind);
+    table.CommitShadow(ParameterTable::kShadow47);
+    const int word = *ParameterTable::WordOfShadow(ParameterTable::kShadow47);
+    WriteParameter(cmds, quint8(word), table[word], kLeadingPauseMs);
 }
 
 } // namespace zantrel

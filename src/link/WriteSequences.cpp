@@ -37,10 +37,13 @@ void WriteParameter(EcuCommands& cmds, quint8 index, int value, int leadingPause
     parameterSteps(cmds, index, value, 20);
 }
 
-void WriteAllParameters(EcuCommands& cmds, std::span<const qint32> values)
+void WriteAllParameters(EcuCommands& cmds, std::span<const qint32> values,
+                        const std::function<void()>& beforeWord)
 {
     EcuLink& link = cmds.link();
     for (int i = 63; i >= 1; --i) {
+        if (beforeWord)
+            beforeWord();
         parameterSteps(cmds, quint8(i), values[i], 20);
         link.Sleep(20);
     }

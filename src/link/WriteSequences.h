@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <functional>
 #include <span>
 
 namespace zantrel {
@@ -16,8 +17,10 @@ class EcuCommands;
 void WriteParameter(EcuCommands& cmds, quint8 index, int value, int leadingPauseMs = 0);
 
 // Words 63 down to 1 from `values` (at least 64 entries, low 16 bits sent), each
-// followed by 20 ms; then word 0 as the programmed marker 0xAAAA.
-void WriteAllParameters(EcuCommands& cmds, std::span<const qint32> values);
+// followed by 20 ms; then word 0 as the programmed marker 0xAAAA. `beforeWord` (if set)
+// is told before each of words 63..1 (the progress bar steps).
+void WriteAllParameters(EcuCommands& cmds, std::span<const qint32> values,
+                        const std::function<void()>& beforeWord = {});
 constexpr quint16 kProgrammedMarker = 0xAAAA;
 
 // "]" i v; 10 ms; ">" i; 20 ms; "_" i v; tail (20 ms, 30 ms from the point editor).

@@ -1,0 +1,150 @@
+// The time of a parameter read-all (64 "d" exchanges after a 20 ms pause) against the
+// simulated controller at 57600 baud, printed beside its floor: 64 x (6 + 6 bytes on the
+// wire + the two 2 ms polls a reply needs at the least) + 20 ms.
+//
+// Over a pseudo-terminal: zantrel-ecusim --baud-delay, the real QSerialPort path and real
+// sleeps. In-process: the same model behind SimSerialIo with wire time on the virtual
+// clock, which gives the protocol's own cost without the scheduler's.
+#include "app/LanguageStrings.h"
+#include "app/Prompter.h"
+#include "config/ParameterTable.h"
+#include "config/ParameterTransfer.h"
+#include "launcher/EcuSimProcess.h"
+#include "link/CommandSet.h"
+#include "link/EcuLink.h"
+#include "link/Pause.h"
+#include "link/QtSerialIo.h"
+#include "link/VirtualClock.h"
+#include "sim/ControllerModel.h"
+#include "sim/SimSerialIo.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <functional>
+
+namespace {
+
+using namespace zantrel;
+
+constexpr double kBitsPerByte = 10.0;
+constexpr double kBaud = 57600.0;
+constexpr double kExchangeBytes = 6 + 6;
+constexpr double kTwoPollsMs = 4.0;
+constexpr double kLeadingPauseMs = 20.0;
+constexpr double kFloorMs =
+    ParameterTable::kWords * (kExchangeBytes * kBitsPerByte / kBaud * 1000.0 + kTwoPollsMs) + kLeadingPauseMs;
+
+// A slot value no reply can leave behind, to count the words a read-all took.
+constexpr qint32 kUnread = 0x7FFFFFFF;
+
+class QuietView final : public ParameterTransferView {
+public:
+    void SetProgressMaximum(int) override {}
+    void SetProgressPosition(int) override {}
+    void StepProgress() override {}
+    void RefreshAfterRead() override {}
+};
+
+class NoPrompter final : public Prompter {
+public:
+    bool AskYesNo(const QString&, const QString&) override { return false; }
+    void Inform(const QString&, const QString&) override {}
+};
+
+struct Transfer {
+    explicit Transfer(EcuCommands& cmds) : transfer(cmds, table, view, prompter, texts) {}
+
+    // One read-all; returns the words it took.
+    int readAll()
+    {
+        for (int i = 0; i < ParameterTable::kWords; ++i)
+            table[i] = kUnread;
+        transfer.ReadAll();
+        int taken = 0;
+        for (int i = 0; i < ParameterTable::kWords; ++i)
+            taken += table[i] != kUnread;
+        return taken;
+    }
+
+    ParameterTable table;
+    QuietView view;
+    NoPrompter prompter;
+    LanguageStrings texts;
+    ParameterTransfer transfer;
+};
+
+// Runs the read-all once per iteration and prints its mean time on `nowMs`'s clock.
+void measure(benchmark::State& state, Transfer& transfer, const std::function<double()>& nowMs)
+{
+    double totalMs = 0;
+    int iterations = 0;
+    int taken = 0;
+    for (auto _ : state) {
+        const double start = nowMs();
+        taken += transfer.readAll();
+        totalMs += nowMs() - start;
+        ++iterations;
+    }
+    const double ms = totalMs / iterations;
+    state.counters["read_all_ms"] = ms;
+    state.counters["floor_ms"] = kFloorMs;
+    state.counters["vs_floor"] = ms / kFloorMs;
+    state.counters["words_taken"] = double(taken) / iterations;
+}
+
+void BM_ReadAllOverPty(benchmark::State& state)
+{
+    sim::EcuSimProcess ecusim({QStringLiteral("--baud-delay")});
+    QString error;
+    if (!ecusim.start(&error)) {
+        state.SkipWithError(error.toStdString().c_str());
+        return;
+    }
+    QtSerialIo io;
+    RealPause pause;
+    EcuLink link(io, pause);
+    link.SetPortName(ecusim.portPath());
+    if (!link.OpenPort()) {
+        state.SkipWithError("cannot open the simulator's port");
+        return;
+    }
+    EcuCommands cmds(link);
+    Transfer transfer(cmds);
+    measure(state, transfer, [] {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    });
+    ecusim.stop();
+}
+BENCHMARK(BM_ReadAllOverPty)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+void BM_ReadAllInProcessWireTime(benchmark::State& state)
+{
+    VirtualClock clock;
+    clock.setRecording(false);
+    sim::ControllerModel model;
+    sim::LineOptions line;
+    line.wireTime = true;
+    sim::SimSerialIo io(model, clock, line);
+    EcuLink link(io, clock);
+    link.SetPortName(QStringLiteral("sim"));
+    link.OpenPort();
+    EcuCommands cmds(link);
+    Transfer transfer(cmds);
+    measure(state, transfer, [&clock] { return double(clock.nowUs()) / 1000.0; });
+}
+BENCHMARK(BM_ReadAllInProcessWireTime)->Iterations(20);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,65 @@
+#include "config/ParameterTransferUi.h"
+
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace zantrel {
+
+ParameterTransferUi::ParameterTransferUi(TForm1& window, EcuCommands& cmds, ParameterTable& table,
+                                         Prompter& prompter, const LanguageStrings& texts)
+    : QObject(&window)
+    , transfer_(cmds, table, *this, prompter, texts)
+{
+    ButtonOdczytajParam = new QPushButton(QStringLiteral("O"), &window);
+    ButtonOdczytajParam->setObjectName(QStringLiteral("ButtonOdczytajParam"));
+    ButtonOdczytajParam->hide();
+    ButtonZapisWszystkiego = new QPushButton(QStringLiteral("Z"), &window);
+    ButtonZapisWszystkiego->setObjectName(QStringLiteral("ButtonZapisWszystkiego"));
+    ButtonZapisWszystkiego->hide();
+
+    ProgressBar1 = new QProgressBar(&window);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 63);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setMaximumHeight(14);
+    window.statusBar()->addPermanentWidget(ProgressBar1, 1);
+    window.statusBar()->setSizeGripEnabled(false);
+
+    connect(ButtonOdczytajParam, &QPushButton::clicked, this, [this] { transfer_.ReadAll(); });
+    connect(ButtonZapisWszystkiego, &QPushButton::clicked, this, [this] { transfer_.WriteAll(); });
+    connect(window.MenuItem(QStringLiteral("OdczytajParametryCTRLO1")), &QAction::triggered,
+            ButtonOdczytajParam, &QPushButton::click);
+    connect(window.MenuItem(QStringLiteral("ResetSystemu2")), &QAction::triggered, this,
+            [this] { transfer_.MenuReset(); });
+}
+
+void ParameterTransferUi::SetProgressMaximum(int maximum)
+{
+    ProgressBar1->setRange(0, maximum);
+}
+
+void ParameterTransferUi::SetProgressPosition(int position)
+{
+    ProgressBar1->setValue(position);
+}
+
+void ParameterTransferUi::StepProgress()
+{
+    ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum()));
+    // The transfer blocks the window; let the bar itself be painted as it moves.
+    ProgressBar1->repaint();
+}
+
+void ParameterTransferUi::RefreshAfterRead()
+{
+    if (refresh_)
+        refresh_();
+}
+
+} // namespace zantrel

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "config/ParameterTransfer.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QProgressBar;
+class QPushButton;
+
+namespace zantrel {
+
+class TForm1;
+
+// The window side of the parameter transfer: the two invisible buttons that carry the
+// bulk operations ("O" reads all, "Z" writes all), the progress bar, the menu items that
+// start them, and the refresh that follows a read.
+class ParameterTransferUi final : public QObject, public ParameterTransferView {
+    Q_OBJECT
+public:
+    ParameterTransferUi(TForm1& window, EcuCommands& cmds, ParameterTable& table, Prompter& prompter,
+                        const LanguageStrings& texts);
+
+    QPushButton* ButtonOdczytajParam = nullptr;
+    QPushButton* ButtonZapisWszystkiego = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+
+    ParameterTransfer& Transfer() { return transfer_; }
+    // The table-to-screen refresh of the editors; runs after every read-all.
+    void SetRefresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
+
+    void SetProgressMaximum(int maximum) override;
+    void SetProgressPosition(int position) override;
+    void StepProgress() override;
+    void RefreshAfterRead() override;
+
+private:
+    ParameterTransfer transfer_;
+    std::function<void()> refresh_;
+};
+
+} // namespace zantrel

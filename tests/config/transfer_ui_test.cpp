@@ -1,0 +1,60 @@
+#include "config/ParameterTransferUi.h"
+
+#include "support/MainWindowFixture.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+
+using namespace zantrel;
+
+namespace {
+
+class TransferUiTest : public test::MainWindowFixture {
+protected:
+    // A controller that answers every "d" i with the word 0x0100 + i (0xAAAA for word 0).
+    void AnswerWords()
+    {
+        io.onWrite = [this](const QByteArray& f) {
+            if (f.at(0) != 'd')
+                return;
+            const quint8 i = quint8(f.at(1));
+            const quint16 v = i == 0 ? 0xAAAA : quint16(0x0100 + i);
+            QByteArray reply("d");
+            reply += char(i);
+            reply += char(v >> 8);
+            reply += char(v & 0xFF);
+            reply += '\0';
+            reply += ';';
+            io.deliver(reply, 300);
+        };
+    }
+};
+
+TEST_F(TransferUiTest, CtrlOReadsAllWordsIntoTheTable)
+{
+    Start();
+    ASSERT_TRUE(link.OpenPort());
+    AnswerWords();
+    press("Ctrl+O");
+    for (int i = 1; i < 64; ++i)
+        EXPECT_EQ(parameters[i], 0x0100 + i) << i;
+    EXPECT_EQ(parameters.word(0), 0xAAAA);
+    EXPECT_EQ(window->Transfer().ProgressBar1->value(), window->Transfer().ProgressBar1->maximum());
+    EXPECT_TRUE(window->Transfer().ButtonOdczytajParam->isHidden());
+    EXPECT_TRUE(prompter.questions.empty()) << "a programmed controller asks nothing";
+}
+
+TEST_F(TransferUiTest, TheMenuResetAsksFirstAndNoSendsNothing)
+{
+    Start();
+    ASSERT_TRUE(link.OpenPort());
+    clock.clearEvents();
+    prompter.answers.push_back(false);
+    item("ResetSystemu2")->trigger();
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0].caption, "Reset Ustawień");
+    EXPECT_EQ(prompter.questions[0].text, "Czy dokonać resetu ustawień?");
+    EXPECT_TRUE(clock.frames().isEmpty());
+}
+
+} // namespace
