@@ -56,8 +56,11 @@ float SignedTicksToMs(qint32 ticks, bool fastClock)
 
 qint32 MsToTicks(float ms, bool fastClock)
 {
-    const long double clock = fastClock ? kFastTickClockHz : kSlowTickClockHz;
-    return qint32(std::trunc(static_cast<long double>(ms) * clock * 0.001L));
+    // A single-precision time times the clock is exact in double; one correctly rounded
+    // division then gives the same count with every compiler (a long double product
+    // differs between them and makes 200 ms 46079 ticks where it is 46080).
+    const double clock = fastClock ? kFastTickClockHz : kSlowTickClockHz;
+    return qint32(std::trunc(double(ms) * clock / 1000.0));
 }
 
 int PeriodToRpm(quint32 ticks, int ignitionType)

@@ -50,6 +50,9 @@ TEST(InjectionTime, FollowsTheClockBit)
     EXPECT_EQ(MsToTicks(2.0f, false), 460);
     EXPECT_EQ(MsToTicks(4.0f, false), 921);
     EXPECT_EQ(MsToTicks(4.0f, true), 7372);
+    // Whole counts are not lost to rounding below them.
+    EXPECT_EQ(MsToTicks(5.0f, false), 1152);
+    EXPECT_EQ(MsToTicks(200.0f, false), 46080);
     EXPECT_EQ(MsToTicks(-1.25f, false), -288);
     EXPECT_TRUE(FastClockSelected(0x1020));
     EXPECT_FALSE(FastClockSelected(0xEFFF));
