@@ -5,16 +5,6 @@
 
 namespace zantrel::cli {
 
-std::optional<quint16> ReadParameterWord(EcuCommands& commands, quint8 index)
-{
-    commands.ReadParameter(index);
-    commands.link().CollectReply(kWordReplyLength);
-    const Reply reply = commands.link().CurrentReply();
-    if (!AcceptWord(reply, index))
-        return std::nullopt;
-    return ReplyWordValue(reply);
-}
-
 LivePoll PollLive(EcuCommands& commands)
 {
     commands.ReadLive();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/CommandSet.h"
+#include "link/ReadSequences.h"
 #include "live/LiveWords.h"
 
 #include <QtGlobal>
@@ -8,9 +9,6 @@
 #include <optional>
 
 namespace zantrel::cli {
-
-// "d" i, collected and accepted with its index echo.
-std::optional<quint16> ReadParameterWord(EcuCommands& commands, quint8 index);
 
 // One live poll: "V" and its 67-byte reply, judged as the live view judges it.
 enum class LiveOutcome { Record, BadChecksum, NoReply };

@@ -1,5 +1,7 @@
 #include "link/QtSerialIo.h"
 
+#include <QFileInfo>
+
 namespace zantrel {
 
 namespace {
@@ -14,7 +16,10 @@ bool QtSerialIo::open(const QString& device)
 {
     if (port_.isOpen())
         port_.close();
-    port_.setPortName(device);
+    // The port's lock is keyed by its name: a link (such as the simulator's) is opened by
+    // the device it points to, so a second program cannot reach it under another name.
+    const QString target = QFileInfo(device).canonicalFilePath();
+    port_.setPortName(target.isEmpty() ? device : target);
     if (!port_.open(QIODevice::ReadWrite)) {
         lastOpenError_ = port_.error();
         port_.clearError();

@@ -43,6 +43,11 @@ std::optional<quint8> byteIf(EcuCommands& cmds, bool accepted)
 
 } // namespace
 
+std::optional<quint16> ReadParameterWord(EcuCommands& cmds, quint8 index)
+{
+    return wordIf(cmds, requestWord(cmds, [&] { cmds.ReadParameter(index); }, kWordReplyLength, index));
+}
+
 ParameterReadout ReadParameterWords(EcuCommands& cmds, const std::function<void(int)>& progress)
 {
     ParameterReadout out;
@@ -50,9 +55,7 @@ ParameterReadout ReadParameterWords(EcuCommands& cmds, const std::function<void(
     link.DrainInput();
     link.Sleep(20);
     for (int i = 0; i < kParameterWords; ++i) {
-        const quint8 index = quint8(i);
-        out[i] = wordIf(cmds, requestWord(cmds, [&] { cmds.ReadParameter(index); },
-                                          kWordReplyLength, index));
+        out[i] = ReadParameterWord(cmds, quint8(i));
         if (progress)
             progress(i);
     }
@@ -75,11 +78,8 @@ std::array<std::optional<quint16>, 4> ReadCounterWords(EcuCommands& cmds)
 {
     std::array<std::optional<quint16>, 4> out;
     cmds.link().Sleep(10);
-    for (const int word : {35, 36, 38, 37}) {
-        const quint8 index = quint8(word);
-        out[word - kFirstCounterWord] = wordIf(
-            cmds, requestWord(cmds, [&] { cmds.ReadParameter(index); }, kWordReplyLength, index));
-    }
+    for (const int word : {35, 36, 38, 37})
+        out[word - kFirstCounterWord] = ReadParameterWord(cmds, quint8(word));
     return out;
 }
 

@@ -23,6 +23,9 @@ using ParameterReadout = std::array<std::optional<quint16>, kParameterWords>;
 ParameterReadout ReadParameterWords(EcuCommands& cmds,
                                     const std::function<void(int index)>& progress = {});
 
+// "d" i; collect 6; index echo checked.
+std::optional<quint16> ReadParameterWord(EcuCommands& cmds, quint8 index);
+
 // 20 ms; "I"; collect 5.
 std::optional<ControllerIdentity> ReadIdentify(EcuCommands& cmds);
 

@@ -7,6 +7,9 @@
 
 #include "support/PtyPeer.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace zantrel {
@@ -49,6 +52,18 @@ TEST(PtyLink, ASecondOpenOfTheSameDeviceFails)
     EXPECT_FALSE(second.open(peer.path()));
     first.close();
     EXPECT_TRUE(second.open(peer.path()));
+}
+
+TEST(PtyLink, ALinkAndItsDeviceAreTheSamePort)
+{
+    test::PtyPeer peer(answerIdentify);
+    QTemporaryDir dir;
+    const QString link = dir.filePath("ecu");
+    ASSERT_TRUE(QFile::link(peer.path(), link));
+    QtSerialIo first;
+    QtSerialIo second;
+    ASSERT_TRUE(first.open(link));
+    EXPECT_FALSE(second.open(peer.path()));
 }
 
 TEST(PtyLink, AnAbsentDeviceDoesNotOpen)
