@@ -52,7 +52,10 @@ TEST(LanguageFile, AFileThatCannotBeOpenedForWritingCountsAsMissing)
     ASSERT_TRUE(QDir(dir.path()).mkdir("jezyk.txt"));
     EXPECT_EQ(LoadLanguageCode(dir.path()), 1);
     EXPECT_FALSE(SaveLanguageCode(dir.path(), 2));
+}
 
+TEST(LanguageFile, AReadOnlyFileCountsAsMissing)
+{
     QTemporaryDir other;
     const QString path = other.filePath("jezyk.txt");
     writeRaw(path, QByteArray("\x02", 1));
