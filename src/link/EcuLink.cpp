@@ -96,14 +96,20 @@ void EcuLink::pollOnce()
         replyComplete_ = true;
 }
 
-quint32 EcuLink::CollectReply(quint32 expected)
+void EcuLink::startCollection(quint32 expected)
 {
     CompleteInFlight();
+    // The reply buffer is not cleared: bytes of an earlier, longer reply stay behind.
     expected_ = expected;
     replyTotal_ = 0;
     replyComplete_ = false;
     pollCount_ = 0;
     lastReadCount_ = 0;
+}
+
+quint32 EcuLink::CollectReply(quint32 expected)
+{
+    startCollection(expected);
     while (pollCount_ < kMaxPolls && !replyComplete_) {
         pause_.sleepMs(kPollSleepMs);
         pollOnce();
@@ -113,12 +119,7 @@ quint32 EcuLink::CollectReply(quint32 expected)
 
 void EcuLink::BeginCollect(quint32 expected, std::function<void()> done)
 {
-    CompleteInFlight();
-    expected_ = expected;
-    replyTotal_ = 0;
-    replyComplete_ = false;
-    pollCount_ = 0;
-    lastReadCount_ = 0;
+    startCollection(expected);
     done_ = std::move(done);
     inFlight_ = true;
 }

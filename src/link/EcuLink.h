@@ -68,6 +68,7 @@ public:
     SerialIo& io() { return io_; }
 
 private:
+    void startCollection(quint32 expected);
     void pollOnce();
 
     SerialIo& io_;
