@@ -9,6 +9,7 @@
 #include "app/SettingsFiles.h"
 #include "config/InjectorNoiseWindow.h"
 #include "config/InjectorSettingsWindow.h"
+#include "config/ParameterEditorTabs.h"
 #include "config/ParameterTable.h"
 #include "config/ParameterTransferUi.h"
 #include "config/TurboPressureWindow.h"
@@ -17,10 +18,17 @@
 #include "link/PortChooserWindow.h"
 #include "link/PortMenu.h"
 #include "link/PortNames.h"
+#include "live/LiveView.h"
+#include "live/StatusPanel.h"
 #include "maps/MapKindChooserWindow.h"
 #include "maps/MapPointPresetsWindow.h"
 #include "maps/MapValueModifierWindow.h"
+#include "live/DiagnosticTimes.h"
+#include "live/ReadingsTab.h"
 #include "service/CarDataWindow.h"
+#include "service/ErrorCodesUi.h"
+#include "service/FuelSwitchUi.h"
+#include "service/InjectorButtons.h"
 #include "service/IdleCorrectionWindow.h"
 #include "service/ReserveGaugeWindow.h"
 
@@ -122,6 +130,7 @@ TForm1::TForm1(EcuLink& link, ParameterTable& parameters, LanguageStrings& texts
     autodetectAnswer_ = options.autodetect;
     settings_ = std::make_unique<RegistrySettings>(options.settingsFile);
     BuildControls();
+    liveView_ = new LiveView(*this, link_, commands_, parameters_, texts_, *statusPanel_);
     BuildTimers();
     ConnectTabItems();
     ConnectSettingsItems();
@@ -138,11 +147,9 @@ void TForm1::BuildControls()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    EditStatus = new QLineEdit(central);
-    EditStatus->setObjectName(QStringLiteral("EditStatus"));
-    EditStatus->setReadOnly(true);
-    EditStatus->setFocusPolicy(Qt::NoFocus);
-    column->addWidget(EditStatus);
+    statusPanel_ = new StatusPanel(texts_, central);
+    EditStatus = statusPanel_->EditStatus;
+    column->addWidget(statusPanel_);
 
     MainPage = new QTabWidget(central);
     MainPage->setObjectName(QStringLiteral("MainPage"));
@@ -207,7 +214,7 @@ void TForm1::RunCreationSteps(const CommandLineOptions& options)
 
     // The window is sized so that the page control gets its design size.
     resize(kMainPageSize.width(),
-           kMainPageSize.height() + EditStatus->sizeHint().height() + menuBar()->sizeHint().height());
+           kMainPageSize.height() + statusPanel_->sizeHint().height() + menuBar()->sizeHint().height());
 
     separators_ = SeparatorsOf(QLocale::system());
 
@@ -271,6 +278,15 @@ void TForm1::CreateSecondaryWindows()
     transferUi_ = new ParameterTransferUi(*this, commands_, parameters_, prompter_, texts_);
     portMenu_ = new PortMenu(*this, link_, commands_, texts_, prompter_, *settings_,
                              [this] { transferUi_->ButtonOdczytajParam->click(); });
+    parameterTabs_ = new ParameterEditorTabs(*this, parameters_, transferUi_->Transfer(), prompter_, texts_);
+    transferUi_->SetRefresh([this] { parameterTabs_->RefreshAfterRead(); });
+    LiveView& live = *liveView_;
+    new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
+    new ErrorCodesUi(*this, commands_, live.Record(), texts_, prompter_, *live.Panel().AbLEDError);
+    injectorButtons_ = new InjectorButtons(*this, commands_, live.Record(), texts_, prompter_, Tab(TabId::TabSheet10));
+    // Below the injection times, above the column's closing stretch.
+    QVBoxLayout* diagnostics = live.Diagnostics().Column;
+    diagnostics->insertWidget(diagnostics->count() - 1, injectorButtons_);
 }
 
 void TForm1::ConnectSettingsItems()
@@ -483,12 +499,7 @@ void TForm1::WidenByOnePixel()
 
 void TForm1::TimerVizualizacjaTimer()
 {
-    // Without an identified controller there is nothing to poll: the status field says
-    // whether the port or the controller is missing.
-    if (!(link_.Connected() && link_.PortOpen())) {
-        EditStatus->setText(texts_[link_.PortOpen() ? Text::EcuError : Text::ComError]);
-        return;
-    }
+    liveView_->Poll().Tick();
 }
 
 void TForm1::ReadTemperatureMap()

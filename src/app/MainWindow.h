@@ -24,11 +24,15 @@ class QTabWidget;
 namespace zantrel {
 
 class EcuLink;
+class InjectorButtons;
 class LanguageStrings;
+class LiveView;
+class ParameterEditorTabs;
 class ParameterTable;
 class ParameterTransferUi;
 class PortMenu;
 class Prompter;
+class StatusPanel;
 class TForm5;
 class TForm6;
 class TForm7;
@@ -105,6 +109,10 @@ public:
     RegistrySettings& Settings() { return *settings_; }
     PortMenu& Ports() { return *portMenu_; }
     ParameterTransferUi& Transfer() { return *transferUi_; }
+    ParameterEditorTabs& Editors() { return *parameterTabs_; }
+    // The live record, its poll and the live view with the status panel above the tabs.
+    LiveView& Live() { return *liveView_; }
+    InjectorButtons& Injectors() { return *injectorButtons_; }
 
     // The caption of the COM8 item follows the last port.
     void ShowLastPort();
@@ -139,7 +147,7 @@ private:
     void StopAdaptation();
     void WidenByOnePixel();
 
-    // Tick of the 25 ms live poll; the live data record fills it.
+    // Tick of the 25 ms live poll.
     void TimerVizualizacjaTimer();
     void LoadRegistrySettings();
     void ApplyStoredResolution(int screenWidth);
@@ -161,6 +169,10 @@ private:
     std::unique_ptr<RegistrySettings> settings_;
     PortMenu* portMenu_ = nullptr;
     ParameterTransferUi* transferUi_ = nullptr;
+    ParameterEditorTabs* parameterTabs_ = nullptr;
+    StatusPanel* statusPanel_ = nullptr;
+    LiveView* liveView_ = nullptr;
+    InjectorButtons* injectorButtons_ = nullptr;
     std::optional<bool> autodetectAnswer_;
     std::optional<bool> shutdownAnswer_;
     bool activatedOnce_ = false;

@@ -7,7 +7,8 @@ class QWidget;
 namespace zantrel {
 
 // The prompter on screen: modal message boxes. Texts are shown as plain text and in
-// full; a long text makes the box grow and can be selected and copied.
+// full; a long text makes the box grow, one too tall for the screen scrolls inside it,
+// and the text can be selected and copied.
 class MessageBoxPrompter final : public Prompter {
 public:
     explicit MessageBoxPrompter(QWidget* parent = nullptr) : parent_(parent) {}

@@ -3,6 +3,8 @@
 #include "config/ParameterTable.h"
 #include "config/ParameterWords.h"
 
+#include <QString>
+
 #include <array>
 
 namespace zantrel {
@@ -70,6 +72,14 @@ std::span<const BitField> BitFields()
 const BitField& FieldOf(ConfigField field)
 {
     return kFields[size_t(field)];
+}
+
+const BitField* FieldOfControl(QStringView control)
+{
+    for (const BitField& f : kFields)
+        if ((f.control && control == QLatin1String(f.control)) || (f.twin && control == QLatin1String(f.twin)))
+            return &f;
+    return nullptr;
 }
 
 quint32 FieldMask(const BitField& field)

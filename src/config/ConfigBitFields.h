@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringView>
 #include <QtGlobal>
 
 #include <span>
@@ -66,6 +67,8 @@ struct BitField {
 // One row per field, in the order of ConfigField.
 std::span<const BitField> BitFields();
 const BitField& FieldOf(ConfigField field);
+// The field a control (or its twin) edits; nullptr for a control of none.
+const BitField* FieldOfControl(QStringView control);
 
 quint32 FieldMask(const BitField& field);
 quint32 FieldValue(qint32 word, const BitField& field);

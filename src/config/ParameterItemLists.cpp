@@ -1,6 +1,8 @@
 #include "config/ParameterItemLists.h"
 
+#include "config/ConfigBitFields.h"
 #include "config/DynamicCorrection.h"
+#include "config/ReserveSensorPresets.h"
 
 #include <initializer_list>
 #include <vector>
@@ -77,6 +79,10 @@ std::vector<ItemList> BuildLists()
         {"ComboBoxCNGLPG", nullptr, Texts({"LPG", "CNG"})},
         {"ComboBoxSpuscPsys", nullptr, Texts({"BRAK BOV", "BOV AKTYWNY"})},
         {"ComboBoxKorSkacz", nullptr, Texts({"Korekta Skaczaca BRAK", "Korekta Skaczaca Aktywna"})},
+        // The reserve sensors of the fuel chosen at start, LPG.
+        {"ComboBoxSzkielkoRezerwy", nullptr, ReserveSensorItems(kFuelLpg)},
+        // Shown with its description; choosing an item stores nothing.
+        {"ComboBoxAlgorytm", nullptr, Texts({"Przewidywanie sekwencji", "Sterowanie w czasie rzeczywistym"})},
     };
 }
 

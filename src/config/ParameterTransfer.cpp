@@ -10,6 +10,7 @@
 #include "config/ParameterWords.h"
 #include "config/TemperatureMapDefaults.h"
 #include "link/CommandSet.h"
+#include "link/EcuLink.h"
 #include "link/ReadSequences.h"
 #include "link/WriteSequences.h"
 #include "maps/MapBank.h"
@@ -64,11 +65,11 @@ bool ParameterTransfer::ReadAll()
     return true;
 }
 
-bool ParameterTransfer::WriteWord(int index, int leadingPauseMs)
+bool ParameterTransfer::WriteWord(int index, int leadingPauseMs, int trailingPauseMs)
 {
     if (index < 0 || index >= ParameterTable::kWords)
         return false;
-    return exclusive([&] { writeWord(index, leadingPauseMs); });
+    return exclusive([&] { writeWord(index, leadingPauseMs, trailingPauseMs); });
 }
 
 bool ParameterTransfer::WriteShadow(int slot, int leadingPauseMs)
@@ -125,9 +126,11 @@ void ParameterTransfer::readWords()
     }
 }
 
-void ParameterTransfer::writeWord(int index, int leadingPauseMs)
+void ParameterTransfer::writeWord(int index, int leadingPauseMs, int trailingPauseMs)
 {
     WriteParameter(cmds_, quint8(index), table_.word(index), leadingPauseMs);
+    if (trailingPauseMs > 0)
+        cmds_.link().Sleep(trailingPauseMs);
 }
 
 void ParameterTransfer::writeAll()

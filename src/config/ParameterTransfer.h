@@ -39,8 +39,9 @@ public:
     // factory reset), then runs the view's refresh.
     bool ReadAll();
     // One word as the editors write it: the leading pause, then "K", "E", "D" with the
-    // low 16 bits of its slot. False for a slot that is not a word (0..63).
-    bool WriteWord(int index, int leadingPauseMs = kEditorPauseMs);
+    // low 16 bits of its slot, then the trailing pause that a few editors end with. False
+    // for a slot that is not a word (0..63).
+    bool WriteWord(int index, int leadingPauseMs = kEditorPauseMs, int trailingPauseMs = 0);
     // A bit-field editor's write: copies the shadow slot (64..67) into its word and
     // writes that word.
     bool WriteShadow(int slot, int leadingPauseMs = kEditorPauseMs);
@@ -61,7 +62,7 @@ private:
     bool exclusive(Work work);
 
     void readWords();
-    void writeWord(int index, int leadingPauseMs);
+    void writeWord(int index, int leadingPauseMs, int trailingPauseMs = 0);
     void writeAll();
     void factoryReset();
     void resetMaps();

@@ -2,6 +2,8 @@
 
 #include "link/WriteSequences.h"
 
+#include <QString>
+
 namespace zantrel {
 
 namespace {
@@ -150,6 +152,15 @@ constexpr bool InIndexOrder()
 static_assert(InIndexOrder(), "one row per word, in index order");
 
 } // namespace
+
+std::optional<int> WordOfControl(QStringView control)
+{
+    for (const ParameterWord& row : kWords)
+        for (const ParameterControl& c : row.controls)
+            if (c.name && control == QLatin1String(c.name))
+                return row.index;
+    return std::nullopt;
+}
 
 double Limited(const EditorLimits& limits, double value)
 {

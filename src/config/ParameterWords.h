@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QStringView>
 #include <QtGlobal>
 
 #include <array>
+#include <optional>
 #include <span>
 
 namespace zantrel {
@@ -83,6 +85,8 @@ struct ParameterWord {
 std::span<const ParameterWord> ParameterWords();
 // The row of word `index`; the caller keeps it within 0..63.
 const ParameterWord& ParameterWordAt(int index);
+// The word a control (or its twin) shows and edits; empty for a control of none.
+std::optional<int> WordOfControl(QStringView control);
 
 // Named words that the transfer and the conversions work with.
 constexpr int kIgnitionTypeWord = 21;
@@ -92,5 +96,10 @@ constexpr int kFlagsBWord = 47;
 constexpr int kExtraCorrectionWord = 51;
 constexpr int kFallingDeltaWord = 53;
 constexpr int kFlagsCWord = 54;
+constexpr int kBoostWord = 12;
+constexpr int kHeatingTimeWord = 42;
+constexpr int kHeatingPulseWord = 43;
+constexpr int kPetrolInjectionWord = 45;
+constexpr int kHeatingStrengthWord = 57;
 
 } // namespace zantrel

@@ -104,4 +104,11 @@ float LambdaVolts(quint32 counts)
     return float(double(counts) * 5.0 * (1.0 / 4095.0));
 }
 
+std::optional<double> CorrectionPercent(quint32 petrolTicks, quint32 gasTicks)
+{
+    if (petrolTicks == 0)
+        return std::nullopt;
+    return double(gasTicks) / double(petrolTicks) * 100.0;
+}
+
 } // namespace zantrel

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <optional>
+
 namespace zantrel {
 
 // Conversions of live-record words into engineering units and back. Injection times
@@ -26,5 +28,9 @@ quint32 RpmToPeriod(int rpm, int ignitionType);
 int TemperatureFromWord(quint32 word); // the low 16 bits as a signed number, degrees C
 float PressureFromCounts(quint32 counts); // bar, as shown live
 float LambdaVolts(quint32 counts);
+
+// The gas injection time as a percentage of the petrol time; none while the petrol time
+// is 0.
+std::optional<double> CorrectionPercent(quint32 petrolTicks, quint32 gasTicks);
 
 } // namespace zantrel

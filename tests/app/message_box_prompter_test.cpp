@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -56,6 +59,29 @@ TEST(MessageBoxPrompter, ALongTextIsShownWholeAndUnclipped)
         EXPECT_EQ(label->textFormat(), Qt::PlainText);
         EXPECT_GE(label->height(), label->heightForWidth(label->width()));
         EXPECT_LE(label->geometry().bottom(), box.height());
+    });
+    prompter.Inform(QStringLiteral("Raport"), text);
+    EXPECT_TRUE(inspected);
+}
+
+TEST(MessageBoxPrompter, ATextTallerThanTheScreenScrollsInsideTheBox)
+{
+    MessageBoxPrompter prompter;
+    QString text;
+    for (int line = 1; line <= 120; ++line)
+        text += QStringLiteral("%1\n").arg(line);
+    bool inspected = false;
+    whenBoxOpens(QMessageBox::Ok, [&](QMessageBox& box) {
+        inspected = true;
+        const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        const auto* scroll = box.findChild<QScrollArea*>(QStringLiteral("MessageScroll"));
+        ASSERT_NE(label, nullptr);
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_EQ(label->text(), text);
+        EXPECT_EQ(scroll->widget(), label);
+        EXPECT_LE(box.frameGeometry().height(), box.screen()->availableGeometry().height());
+        EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0) << "the rest of the text is reached by scrolling";
+        EXPECT_GE(label->height(), label->heightForWidth(label->width()));
     });
     prompter.Inform(QStringLiteral("Raport"), text);
     EXPECT_TRUE(inspected);

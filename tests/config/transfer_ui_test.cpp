@@ -2,6 +2,7 @@
 
 #include "support/MainWindowFixture.h"
 
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -36,12 +37,18 @@ TEST_F(TransferUiTest, CtrlOReadsAllWordsIntoTheTable)
     ASSERT_TRUE(link.OpenPort());
     AnswerWords();
     press("Ctrl+O");
-    for (int i = 1; i < 64; ++i)
-        EXPECT_EQ(parameters[i], 0x0100 + i) << i;
+    // The refresh after the read connects the vacuum line (bit 15 of word 22) and selects
+    // the load + RPM map (bits 2..3 of word 47 at 1); every other word is as read.
+    for (int i = 1; i < 64; ++i) {
+        const int read = 0x0100 + i;
+        const int expected = i == 22 ? read | 0x8000 : i == 47 ? (read & ~0x000C) | 0x0004 : read;
+        EXPECT_EQ(parameters[i], expected) << i;
+    }
     EXPECT_EQ(parameters.word(0), 0xAAAA);
     EXPECT_EQ(window->Transfer().ProgressBar1->value(), window->Transfer().ProgressBar1->maximum());
     EXPECT_TRUE(window->Transfer().ButtonOdczytajParam->isHidden());
     EXPECT_TRUE(prompter.questions.empty()) << "a programmed controller asks nothing";
+    EXPECT_EQ(window->EditStatus->text(), QStringLiteral("Param."));
 }
 
 TEST_F(TransferUiTest, TheMenuResetAsksFirstAndNoSendsNothing)

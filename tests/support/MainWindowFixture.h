@@ -47,11 +47,12 @@ protected:
         QDir::setCurrent(previousDir);
     }
 
-    void Create(CommandLineOptions options = answering(false))
+    // On the scripted device, or on `other` (a simulator or a real port) when given.
+    void Create(CommandLineOptions options = answering(false), EcuLink* other = nullptr)
     {
         if (options.settingsFile.isEmpty())
             options.settingsFile = workDir.filePath("qev.conf");
-        window = std::make_unique<TForm1>(link, parameters, texts, prompter, options);
+        window = std::make_unique<TForm1>(other ? *other : link, parameters, texts, prompter, options);
     }
 
     void Show()

@@ -1,0 +1,227 @@
+// The live view in the window, offscreen at the design size with every display shown:
+//  1. the cost of one UpdateLiveView, and of one with the repaint it causes (medians);
+//  2. against zantrel-ecusim --baud-delay over a pseudo-terminal for 10 s of live poll:
+//     the share of wall time the GUI thread spends handling events (blocked for the
+//     user) and the records accepted per second.
+//   live_view_bench [SECONDS]
+#include "app/LanguageStrings.h"
+#include "app/MainWindow.h"
+#include "app/Prompter.h"
+#include "config/ParameterTable.h"
+#include "launcher/EcuSimProcess.h"
+#include "link/EcuLink.h"
+#include "link/Pause.h"
+#include "link/QtSerialIo.h"
+#include "link/VirtualClock.h"
+#include "live/LiveView.h"
+#include "sim/ControllerModel.h"
+#include "sim/SimSerialIo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using namespace zantrel;
+
+constexpr QSize kDesignSize(1009, 700);
+constexpr int kUpdates = 2000;
+
+class NoPrompter final : public Prompter {
+public:
+    bool AskYesNo(const QString&, const QString&) override { return false; }
+    void Inform(const QString&, const QString&) override {}
+};
+
+// Sums the time spent in the outermost event deliveries of the GUI thread.
+class TimedApplication final : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        if (depth_++ > 0) {
+            const bool handled = QApplication::notify(receiver, event);
+            --depth_;
+            return handled;
+        }
+        QElapsedTimer t;
+        t.start();
+        const bool handled = QApplication::notify(receiver, event);
+        const qint64 ns = t.nsecsElapsed();
+        --depth_;
+        if (measuring) {
+            busyNs += ns;
+            longestNs = std::max(longestNs, ns);
+        }
+        return handled;
+    }
+
+    bool measuring = false;
+    qint64 busyNs = 0;
+    qint64 longestNs = 0;
+
+private:
+    int depth_ = 0;
+};
+
+double median(std::vector<qint64> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2] / 1000.0;
+}
+
+double percentile90(std::vector<qint64> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() * 9 / 10] / 1000.0;
+}
+
+// The main window with both lambda probes and the injection bars shown, at the design
+// size, on a link of the caller's.
+struct BenchWindow {
+    explicit BenchWindow(EcuLink& link, const QString& port = {})
+        : window(link, parameters, texts, prompter, optionsFor(port))
+    {
+        parameters[55] = 1;
+        parameters[56] = 4;
+        parameters[21] = 2;
+        parameters[8] = 7000;
+        window.setWindowState(Qt::WindowNoState);
+        window.resize(kDesignSize);
+        window.show();
+        window.MenuItem(QStringLiteral("slupkiwtrysku"))->setChecked(true);
+        QCoreApplication::processEvents();
+    }
+    ~BenchWindow()
+    {
+        window.AnswerShutdownQuestion(false);
+        window.close();
+    }
+
+    // The window keeps its small files in the start directory and its settings file: both
+    // are the bench's own, in a directory of its own.
+    static CommandLineOptions optionsFor(const QString& port)
+    {
+        CommandLineOptions options;
+        options.autodetect = false;
+        options.settingsFile = QDir::current().filePath(QStringLiteral("qev.conf"));
+        if (!port.isEmpty())
+            options.port = port;
+        return options;
+    }
+
+    ParameterTable parameters;
+    LanguageStrings texts;
+    NoPrompter prompter;
+    TForm1 window;
+};
+
+void benchUpdate(TimedApplication&)
+{
+    VirtualClock clock;
+    sim::ControllerModel model;
+    sim::SimSerialIo io(model, clock);
+    EcuLink link(io, clock);
+    BenchWindow bench(link);
+    bench.window.TimerVizualizacja.stop();
+
+    LiveView& live = bench.window.Live();
+    std::vector<qint64> update;
+    std::vector<qint64> withPaint;
+    QElapsedTimer t;
+    for (int i = 0; i < kUpdates; ++i) {
+        // A changing record: every text, bar and needle moves, and the fuel mode flips.
+        LiveWords w = model.liveRecord();
+        for (int c = 0; c < 8; ++c) {
+            w[size_t(live::kPetrolTime[size_t(c)])] = quint16(300 + (i * 7 + c * 13) % 1500);
+            w[size_t(live::kGasTime[size_t(c)])] = quint16(360 + (i * 11 + c * 17) % 1700);
+        }
+        w[live::kSpeedPeriod] = quint16(1000 + (i * 37) % 8000);
+        w[live::kFuelState] = (i / 100) % 2;
+        w[live::kPressure] = quint16((i * 29) % 4096);
+        w[live::kLambda1] = quint16((i * 41) % 4096);
+        w[live::kLambda2] = quint16((i * 43) % 4096);
+        w[live::kLevel] = quint16((i * 53) % 4096);
+        live.Record().Assign(w);
+        t.start();
+        live.UpdateLiveView();
+        update.push_back(t.nsecsElapsed());
+        QCoreApplication::processEvents(); // the paints the update asked for
+        withPaint.push_back(t.nsecsElapsed());
+    }
+    std::printf("UpdateLiveView, offscreen %dx%d, every display shown, %d updates\n", kDesignSize.width(),
+                kDesignSize.height(), kUpdates);
+    std::printf("  update alone        median %8.1f us   p90 %8.1f us   (target under 1000 us)\n", median(update),
+                percentile90(update));
+    std::printf("  update and repaint  median %8.1f us   p90 %8.1f us\n", median(withPaint), percentile90(withPaint));
+}
+
+// Ten seconds (or as given) of live poll in the window on the controller at `port`.
+bool measurePoll(TimedApplication& app, const QString& port, int seconds)
+{
+    QtSerialIo io;
+    RealPause pause;
+    EcuLink link(io, pause);
+    BenchWindow bench(link, port);
+    bench.window.MenuItem(QStringLiteral("COM8CTRL81"))->trigger(); // connects, reads the parameters
+    if (!link.Connected()) {
+        std::fprintf(stderr, "live_view_bench: no controller on %s\n", qPrintable(port));
+        return false;
+    }
+
+    int records = 0;
+    QObject::connect(&bench.window.Live().Poll(), &LivePoll::RecordAccepted, [&records] { ++records; });
+    QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, &app, [&app] {
+        app.measuring = false;
+        QCoreApplication::quit();
+    });
+    QElapsedTimer wall;
+    app.measuring = true;
+    wall.start();
+    app.exec();
+    const double wallMs = wall.nsecsElapsed() / 1e6;
+
+    std::printf("Live poll against zantrel-ecusim --baud-delay over a pseudo-terminal, %.2f s\n", wallMs / 1000.0);
+    std::printf("  GUI thread busy     %6.2f %% of wall time (target under 15 %%); longest event %.2f ms\n",
+                100.0 * (app.busyNs / 1e6) / wallMs, app.longestNs / 1e6);
+    std::printf("  records accepted    %6.2f per second (target 39.6, ceiling 40 at 25 ms)\n",
+                records / (wallMs / 1000.0));
+    return true;
+}
+
+int benchPoll(TimedApplication& app, int seconds)
+{
+    sim::EcuSimProcess sim({QStringLiteral("--baud-delay"), QStringLiteral("--scenario"), QStringLiteral("drive")});
+    QString error;
+    if (!sim.start(&error)) {
+        std::fprintf(stderr, "live_view_bench: %s\n", qPrintable(error));
+        return 1;
+    }
+    const bool measured = measurePoll(app, sim.portPath(), seconds);
+    return sim.stop() == 0 && measured ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    TimedApplication app(argc, argv);
+    QTemporaryDir start;
+    if (!start.isValid() || !QDir::setCurrent(start.path())) {
+        std::fprintf(stderr, "live_view_bench: no start directory\n");
+        return 1;
+    }
+    const int seconds = std::max(1, app.arguments().value(1, QStringLiteral("10")).toInt());
+    benchUpdate(app);
+    return benchPoll(app, seconds);
+}

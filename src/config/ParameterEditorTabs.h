@@ -1,0 +1,47 @@
+#pragma once
+
+#include "config/ParameterEditors.h"
+#include "config/WidgetEditorScreen.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QKeyEvent;
+
+namespace zantrel {
+
+class LanguageStrings;
+class ParameterTable;
+class ParameterTransfer;
+class Prompter;
+class TForm1;
+
+// The window side of the parameter editors: builds both tabs and hands every event of
+// their controls to the editors: focus in and out, a pick in a list, a click, the
+// typed keys through the control's filter, Enter and the page keys to move the focus.
+class ParameterEditorTabs final : public QObject {
+    Q_OBJECT
+public:
+    ParameterEditorTabs(TForm1& window, ParameterTable& table, ParameterTransfer& transfer, Prompter& prompter,
+                        const LanguageStrings& texts);
+
+    ParameterEditors& Editors() { return editors_; }
+    // The table-to-screen refresh that follows every read-all.
+    void RefreshAfterRead();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void watch(QWidget& control);
+    bool keyPress(QWidget& control, QKeyEvent& key);
+    void move(QWidget& from, const FocusMove& to);
+
+    TForm1& window_;
+    WidgetEditorScreen screen_;
+    ParameterEditors editors_;
+    // The edit that saw Enter go down: only there does its release write.
+    QPointer<QWidget> enterPressedIn_;
+};
+
+} // namespace zantrel

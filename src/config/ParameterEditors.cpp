@@ -1,0 +1,265 @@
+#include "config/ParameterEditors.h"
+
+#include "app/LanguageStrings.h"
+#include "app/Prompter.h"
+#include "app/TabTable.h"
+#include "config/ConfigBitFields.h"
+#include "config/EditorScreen.h"
+#include "config/ParameterTable.h"
+#include "config/ParameterTransfer.h"
+#include "config/ParameterUnits.h"
+#include "config/ParameterWords.h"
+
+#include <Qt>
+
+namespace zantrel {
+
+namespace {
+
+// Enter in these controls goes to a control of the other tab.
+struct TabJump {
+    const char* from;
+    TabId tab;
+    const char* to;
+};
+
+constexpr TabJump kTabJumps[] = {
+    {"ComboBoxSondaLambda2", TabId::TabSheet4, "ComboBoxPodcisnienieReduktora"},
+    {"EditSignalInj", TabId::TabSheet3, "ComboBoxRodzajWtrysku"},
+};
+
+// After Enter has written a heating edit, the focus goes round the three of them.
+struct EnterChain {
+    const char* from;
+    const char* to;
+};
+
+constexpr EnterChain kHeatingChain[] = {
+    {"EditTempRozgrz", "EditCzasRozgrz"},
+    {"EditCzasRozgrz", "EditInjRozgrz"},
+    {"EditInjRozgrz", "EditTempRozgrz"},
+};
+
+bool isEnter(int qtKey) { return qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter; }
+
+FocusMove enterMove(const char* control)
+{
+    for (const TabJump& j : kTabJumps)
+        if (qstrcmp(control, j.from) == 0)
+            return {FieldMove::None, j.to, j.tab};
+    return {FieldMove::Next, nullptr, std::nullopt};
+}
+
+} // namespace
+
+ParameterEditors::ParameterEditors(ParameterTable& table, ParameterTransfer& transfer, EditorScreen& screen,
+                                   Prompter& prompter, const LanguageStrings& texts, Separators separators)
+    : table_(table)
+    , transfer_(transfer)
+    , screen_(screen)
+    , prompter_(prompter)
+    , texts_(texts)
+    , separators_(separators)
+{
+}
+
+void ParameterEditors::Enter(QStringView control)
+{
+    const std::optional<ParameterDescription> d = DescriptionOf(control);
+    if (!d)
+        return;
+    screen_.SetText(DescriptionMemo(d->tab), QString::fromUtf8(d->text));
+    (d->tab == EditorTab::Parameters ? parametersEntered_ : advancedEntered_) = true;
+}
+
+bool ParameterEditors::DescriptionShown(EditorTab tab) const
+{
+    return tab == EditorTab::Parameters ? parametersEntered_ : advancedEntered_;
+}
+
+void ParameterEditors::Exit(QStringView control)
+{
+    if (const EditorMember* m = MemberOf(control))
+        run(m->onExit, m->control);
+}
+
+void ParameterEditors::Choose(QStringView control)
+{
+    if (const EditorMember* m = MemberOf(control))
+        run(m->onChoice, m->control);
+}
+
+void ParameterEditors::Click(QStringView control)
+{
+    if (const EditorMember* m = MemberOf(control))
+        run(m->onClick, m->control);
+}
+
+FocusMove ParameterEditors::KeyUpEnter(QStringView control)
+{
+    const EditorMember* m = MemberOf(control);
+    if (!m || !run(m->onKeyUpEnter, m->control))
+        return {};
+    for (const EnterChain& c : kHeatingChain)
+        if (qstrcmp(m->control, c.from) == 0)
+            return {FieldMove::None, c.to, std::nullopt};
+    return {};
+}
+
+std::optional<QChar> ParameterEditors::FilterKey(QStringView control, QChar key) const
+{
+    const EditorMember* m = MemberOf(control);
+    if (!m)
+        return key;
+    return FilterEntryKey(m->entry, key, separators_);
+}
+
+FocusMove ParameterEditors::KeyDown(QStringView control, int qtKey) const
+{
+    const EditorMember* m = MemberOf(control);
+    if (!m)
+        return {};
+    // The lists: Enter goes on as Tab would.
+    if (m->entry == EntryKind::None)
+        return isEnter(qtKey) ? enterMove(m->control) : FocusMove{};
+    if (m->keyDown == KeyDownStep::No)
+        return {};
+    if (isEnter(qtKey))
+        return enterMove(m->control);
+    if (qtKey == Qt::Key_PageDown)
+        return {FieldMove::Next, nullptr, std::nullopt};
+    if (qtKey == Qt::Key_PageUp)
+        return {FieldMove::Previous, nullptr, std::nullopt};
+    return {};
+}
+
+bool ParameterEditors::run(EditorAction action, const char* control)
+{
+    using A = EditorAction;
+    switch (action) {
+    case A::None:
+        return false;
+    case A::Number:
+        return writeNumber(control, ParameterTransfer::kEditorPauseMs);
+    case A::HeatingNumber:
+        return writeHeatingNumber(control);
+    case A::Item:
+        return writeItem(control);
+    case A::IgnitionType:
+        return writeIgnitionType(control);
+    case A::Field:
+        return writeListField(control);
+    case A::Check:
+        return writeCheckField(control);
+    case A::HeatingSwitch:
+        return switchHeating(control);
+    case A::HeatingStrength:
+        return writeHeatingStrength(control, false);
+    case A::HeatingStrengthGroup:
+        return writeHeatingStrength(control, true);
+    case A::PetrolInjection:
+        return writePetrolInjection(control);
+    case A::TemperatureCutoff:
+        return writeTemperatureCutoff(control);
+    case A::Turbo:
+        return writeTurbo(control, false);
+    case A::TurboChosen:
+        return writeTurbo(control, true);
+    case A::ReturnPressure:
+        return writePressurePair(control, "EditCisnienieBeep", kPressureStepBar);
+    case A::WarningPressure:
+        return writePressurePair(control, "EditCisnienieWylaczenia", -kPressureStepBar);
+    case A::ReturnDelay:
+        return writeReturnDelay(control);
+    case A::SwitchMode:
+        return chooseSwitchMode(control);
+    case A::FallingDelta:
+        return writeFallingDelta(screen_.Item(control));
+    case A::ReserveSensor:
+        return writeReserveSensor(control);
+    case A::Fuel:
+        return chooseFuel(control);
+    }
+    return false;
+}
+
+std::optional<double> ParameterEditors::entry(const char* control)
+{
+    const QString text = screen_.Text(control);
+    // An edit that holds nothing (before the first read, or cleared) has nothing to write.
+    if (text.trimmed().isEmpty())
+        return std::nullopt;
+    const EditorMember* m = MemberOf(QString::fromLatin1(control));
+    const std::optional<double> value = ParseEntry(text, m ? m->entry : EntryKind::Decimal, separators_.decimal);
+    if (!value)
+        prompter_.Inform(texts_[Text::Error], texts_[Text::NotANumber].arg(text));
+    return value;
+}
+
+bool ParameterEditors::storeNumber(int index, double value)
+{
+    const std::optional<qint32> raw = RawFromUser(table_, index, value);
+    if (!raw)
+        return false;
+    table_[index] = *raw;
+    return true;
+}
+
+bool ParameterEditors::writeNumber(const char* control, int pauseMs)
+{
+    const std::optional<int> index = WordOfControl(QString::fromLatin1(control));
+    const std::optional<double> value = entry(control);
+    if (!index || !value || !storeNumber(*index, *value))
+        return false;
+    return transfer_.WriteWord(*index, pauseMs);
+}
+
+bool ParameterEditors::writeItem(const char* control)
+{
+    const std::optional<int> index = WordOfControl(QString::fromLatin1(control));
+    const int item = screen_.Item(control);
+    // Nothing chosen is nothing to store, rather than -1 as 0xFFFF.
+    if (!index || item < 0)
+        return false;
+    table_[*index] = item;
+    return transfer_.WriteWord(*index);
+}
+
+// The speeds in the edits are converted again with the new ignition type.
+bool ParameterEditors::writeIgnitionType(const char* control)
+{
+    if (!writeItem(control))
+        return false;
+    const bool switchSpeed = writeNumber("EditRPMprzelNaLPG", ParameterTransfer::kEditorPauseMs);
+    const bool maxSpeed = writeNumber("EditMaxRpm", ParameterTransfer::kEditorPauseMs);
+    return switchSpeed && maxSpeed;
+}
+
+bool ParameterEditors::writeField(const char* control, quint32 value)
+{
+    const BitField* field = FieldOfControl(QString::fromLatin1(control));
+    if (!field || !SetShadowField(table_, field->field, value))
+        return false;
+    return transfer_.WriteShadow(*ParameterTable::ShadowOfWord(field->word));
+}
+
+bool ParameterEditors::writeListField(const char* control)
+{
+    const int item = screen_.Item(control);
+    return item >= 0 && writeField(control, quint32(item));
+}
+
+bool ParameterEditors::writeCheckField(const char* control)
+{
+    return writeField(control, screen_.Checked(control) ? 1u : 0u);
+}
+
+void ParameterEditors::setTextWithTwins(const char* control, const QString& text)
+{
+    screen_.SetText(control, text);
+    for (const TwinControl& t : TwinControls())
+        if (t.sharesHandlers && qstrcmp(t.main, control) == 0)
+            screen_.SetText(t.twin, text);
+}
+
+} // namespace zantrel

@@ -1,0 +1,73 @@
+#include "config/ParameterEntry.h"
+
+namespace zantrel {
+
+namespace {
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+bool takesSign(EntryKind kind) { return kind == EntryKind::SignedInt || kind == EntryKind::SignedDecimal; }
+
+bool takesFraction(EntryKind kind) { return kind == EntryKind::Decimal || kind == EntryKind::SignedDecimal; }
+
+} // namespace
+
+std::optional<QChar> FilterEntryKey(EntryKind kind, QChar key, const Separators& separators)
+{
+    switch (kind) {
+    case EntryKind::Digits:
+        return KeyFilterDigits(key);
+    case EntryKind::SignedInt:
+        return KeyFilterSignedInt(key);
+    case EntryKind::Decimal:
+        return KeyFilterDecimal(key, separators);
+    case EntryKind::SignedDecimal:
+        return KeyFilterSignedDecimal(key, separators);
+    case EntryKind::None:
+        break;
+    }
+    return key;
+}
+
+std::optional<double> ParseEntry(const QString& text, EntryKind kind, QChar decimalSeparator)
+{
+    const QString t = text.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+') && takesSign(kind)) {
+        negative = t[i] == u'-';
+        ++i;
+    }
+    // Built in the C locale's form, so that the conversion itself depends on nothing.
+    QString number;
+    bool digits = false;
+    bool separator = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (isDigit(c)) {
+            number += c;
+            digits = true;
+        } else if (c == decimalSeparator && takesFraction(kind) && !separator) {
+            number += u'.';
+            separator = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+QString EntryText(double value, int decimals, QChar decimalSeparator)
+{
+    QString text = QString::number(value, 'f', decimals);
+    text.replace(u'.', decimalSeparator);
+    return text;
+}
+
+} // namespace zantrel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "widgets/ScaleSector.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace zantrel {
+
+// A round meter with a 270° scale: a needle over numbered major ticks, minor ticks,
+// optional coloured sectors along the scale and a caption (name and unit) on the face.
+class RoundGauge final : public QWidget {
+    Q_OBJECT
+public:
+    explicit RoundGauge(QWidget* parent = nullptr);
+
+    // The scale from `minimum` to `maximum`, numbered every `majorStep` with
+    // `minorTicks` divisions between numbers and `decimals` places in the numbers.
+    void setScale(double minimum, double maximum, double majorStep, int minorTicks, int decimals = 0);
+    void setCaption(const QString& caption);
+    void setSectors(std::vector<ScaleSector> sectors);
+
+    // The needle stops at the ends of the scale.
+    void setValue(double value);
+    double value() const { return value_; }
+
+    QSize sizeHint() const override { return {220, 220}; }
+    QSize minimumSizeHint() const override { return {110, 110}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    double angleOf(double value) const;
+
+    double minimum_ = 0.0;
+    double maximum_ = 1.0;
+    double majorStep_ = 0.1;
+    int minorTicks_ = 1;
+    int decimals_ = 0;
+    QString caption_;
+    std::vector<ScaleSector> sectors_;
+    double value_ = 0.0;
+};
+
+} // namespace zantrel
