@@ -3,10 +3,9 @@
 // after the reply arrives).
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
-#include "link/Pause.h"
-#include "link/QtSerialIo.h"
 #include "link/ReplyShapes.h"
 
+#include "PortLink.h"
 #include "support/PtyPeer.h"
 
 #include <QCoreApplication>
@@ -34,15 +33,13 @@ void BM_LiveExchangeOverPty(benchmark::State& state)
 {
     const QByteArray reply = liveReply();
     test::PtyPeer peer([&](const QByteArray& f) { return f.at(0) == 'V' ? reply : QByteArray(); });
-    QtSerialIo io;
-    RealPause pause;
-    EcuLink link(io, pause);
-    link.SetPortName(peer.path());
-    if (!link.OpenPort()) {
+    bench::PortLink port;
+    if (!port.open(peer.path())) {
         state.SkipWithError("cannot open the pseudo-terminal");
         return;
     }
-    EcuCommands cmds(link);
+    EcuLink& link = port.link;
+    EcuCommands& cmds = port.cmds;
     int accepted = 0;
     for (auto _ : state) {
         cmds.ReadLive();

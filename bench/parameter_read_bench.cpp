@@ -5,6 +5,7 @@
 // Over a pseudo-terminal: zantrel-ecusim --baud-delay, the real QSerialPort path and real
 // sleeps. In-process: the same model behind SimSerialIo with wire time on the virtual
 // clock, which gives the protocol's own cost without the scheduler's.
+#include "PortLink.h"
 #include "app/LanguageStrings.h"
 #include "app/Prompter.h"
 #include "config/ParameterTable.h"
@@ -12,8 +13,6 @@
 #include "launcher/EcuSimProcess.h"
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
-#include "link/Pause.h"
-#include "link/QtSerialIo.h"
 #include "link/VirtualClock.h"
 #include "sim/ControllerModel.h"
 #include "sim/SimSerialIo.h"
@@ -103,16 +102,12 @@ void BM_ReadAllOverPty(benchmark::State& state)
         state.SkipWithError(error.toStdString().c_str());
         return;
     }
-    QtSerialIo io;
-    RealPause pause;
-    EcuLink link(io, pause);
-    link.SetPortName(ecusim.portPath());
-    if (!link.OpenPort()) {
+    bench::PortLink port;
+    if (!port.open(ecusim.portPath())) {
         state.SkipWithError("cannot open the simulator's port");
         return;
     }
-    EcuCommands cmds(link);
-    Transfer transfer(cmds);
+    Transfer transfer(port.cmds);
     measure(state, transfer, [] {
         return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
     });
