@@ -8,8 +8,6 @@
 #include "PortLink.h"
 #include "support/PtyPeer.h"
 
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -75,12 +73,3 @@ void BM_CheckLiveReply(benchmark::State& state)
 BENCHMARK(BM_CheckLiveReply);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -17,8 +17,6 @@
 #include "sim/ControllerModel.h"
 #include "sim/SimSerialIo.h"
 
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -134,12 +132,3 @@ void BM_ReadAllInProcessWireTime(benchmark::State& state)
 BENCHMARK(BM_ReadAllInProcessWireTime)->Iterations(20);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
