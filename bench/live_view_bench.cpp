@@ -4,9 +4,9 @@
 //     the share of wall time the GUI thread spends handling events (blocked for the
 //     user) and the records accepted per second.
 //   live_view_bench [SECONDS]
-#include "app/LanguageStrings.h"
 #include "app/MainWindow.h"
-#include "app/Prompter.h"
+#include "base/LanguageStrings.h"
+#include "base/Prompter.h"
 #include "config/ParameterTable.h"
 #include "launcher/EcuSimProcess.h"
 #include "link/EcuLink.h"

@@ -6,8 +6,8 @@
 // sleeps. In-process: the same model behind SimSerialIo with wire time on the virtual
 // clock, which gives the protocol's own cost without the scheduler's.
 #include "PortLink.h"
-#include "app/LanguageStrings.h"
-#include "app/Prompter.h"
+#include "base/LanguageStrings.h"
+#include "base/Prompter.h"
 #include "config/ParameterTable.h"
 #include "config/ParameterTransfer.h"
 #include "launcher/EcuSimProcess.h"

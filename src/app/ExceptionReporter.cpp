@@ -1,7 +1,7 @@
 #include "app/ExceptionReporter.h"
 
-#include "app/LanguageStrings.h"
-#include "app/Prompter.h"
+#include "base/LanguageStrings.h"
+#include "base/Prompter.h"
 
 #include <QString>
 

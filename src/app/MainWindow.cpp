@@ -1,12 +1,11 @@
 #include "app/MainWindow.h"
 
 #include "app/HelpViewer.h"
-#include "app/LanguageStrings.h"
 #include "app/LanguageTable.h"
-#include "app/MapTabClick.h"
 #include "app/MenuTable.h"
-#include "app/Prompter.h"
 #include "app/SettingsFiles.h"
+#include "base/LanguageStrings.h"
+#include "base/Prompter.h"
 #include "config/InjectorNoiseWindow.h"
 #include "config/InjectorSettingsWindow.h"
 #include "config/ParameterEditorTabs.h"
@@ -18,18 +17,19 @@
 #include "link/PortChooserWindow.h"
 #include "link/PortMenu.h"
 #include "link/PortNames.h"
+#include "live/DiagnosticTimes.h"
 #include "live/LiveView.h"
+#include "live/ReadingsTab.h"
 #include "live/StatusPanel.h"
 #include "maps/MapKindChooserWindow.h"
 #include "maps/MapPointPresetsWindow.h"
+#include "maps/MapTabClick.h"
 #include "maps/MapValueModifierWindow.h"
-#include "live/DiagnosticTimes.h"
-#include "live/ReadingsTab.h"
 #include "service/CarDataWindow.h"
 #include "service/ErrorCodesUi.h"
 #include "service/FuelSwitchUi.h"
-#include "service/InjectorButtons.h"
 #include "service/IdleCorrectionWindow.h"
+#include "service/InjectorButtons.h"
 #include "service/ReserveGaugeWindow.h"
 
 #include <QAction>
@@ -45,6 +45,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -129,6 +130,7 @@ TForm1::TForm1(EcuLink& link, ParameterTable& parameters, LanguageStrings& texts
     setObjectName(QStringLiteral("TForm1"));
     autodetectAnswer_ = options.autodetect;
     settings_ = std::make_unique<RegistrySettings>(options.settingsFile);
+    lastPortSettings_ = std::make_unique<LastPortSettings>(*settings_, texts_);
     BuildControls();
     liveView_ = new LiveView(*this, link_, commands_, parameters_, texts_, *statusPanel_);
     BuildTimers();
@@ -276,9 +278,10 @@ void TForm1::CreateSecondaryWindows()
     Form14 = new TForm14(this);
     Form15 = new TForm15(this);
     transferUi_ = new ParameterTransferUi(*this, commands_, parameters_, prompter_, texts_);
-    portMenu_ = new PortMenu(*this, link_, commands_, texts_, prompter_, *settings_,
-                             [this] { transferUi_->ButtonOdczytajParam->click(); });
-    parameterTabs_ = new ParameterEditorTabs(*this, parameters_, transferUi_->Transfer(), prompter_, texts_);
+    portMenu_ = new PortMenu(*this, *Form13, *Form14, TimerAutoconnect, link_, commands_, texts_, prompter_,
+                             *lastPortSettings_, [this] { transferUi_->ButtonOdczytajParam->click(); });
+    parameterTabs_ = new ParameterEditorTabs(*this, parameters_, transferUi_->Transfer(), prompter_, texts_,
+                                             portMenu_->Manager().Identity());
     transferUi_->SetRefresh([this] { parameterTabs_->RefreshAfterRead(); });
     LiveView& live = *liveView_;
     new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
@@ -385,6 +388,16 @@ TabId TForm1::CurrentTab() const
 void TForm1::SelectTab(TabId id)
 {
     MainPage->setCurrentWidget(Tab(id));
+}
+
+void TForm1::SetTabShown(TabId id, bool shown)
+{
+    MainPage->setTabVisible(MainPage->indexOf(Tab(id)), shown);
+}
+
+QStatusBar& TForm1::StatusBar()
+{
+    return *statusBar();
 }
 
 bool TForm1::event(QEvent* event)

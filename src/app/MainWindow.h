@@ -1,11 +1,12 @@
 #pragma once
 
 #include "app/CommandLineOptions.h"
-#include "app/EntryFilters.h"
 #include "app/MainMenu.h"
 #include "app/RegistrySettings.h"
 #include "app/SettingsFiles.h"
-#include "app/TabTable.h"
+#include "base/EntryFilters.h"
+#include "base/ShellWindow.h"
+#include "base/TabTable.h"
 #include "link/CommandSet.h"
 
 #include <QMainWindow>
@@ -48,7 +49,7 @@ class TForm15;
 // The main window: the page control with a tab per function, the main menu, the timers
 // and the secondary windows, which all live as long as it does. The link, the parameter
 // image, the texts and the prompter belong to main() and are lent to it.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public ShellWindow {
     Q_OBJECT
 public:
     TForm1(EcuLink& link, ParameterTable& parameters, LanguageStrings& texts, Prompter& prompter,
@@ -86,16 +87,20 @@ public:
     TForm15* Form15 = nullptr;
 
     // A main-menu item by objectName; nullptr for a name the menu does not have.
-    QAction* MenuItem(const QString& name) const { return menu_.Item(name); }
+    QAction* MenuItem(const QString& name) const override { return menu_.Item(name); }
     // Whether the menu shows the item. Show and hide items only here, never with
     // QAction::setVisible: a hidden item keeps its shortcut while it is enabled.
     bool MenuItemShown(const QString& name) const { return menu_.Shown(name); }
     void ShowMenuItem(const QString& name, bool shown) { menu_.SetShown(name, shown); }
-    QWidget* Tab(TabId id) const { return tabs_[std::size_t(id)]; }
+    QWidget* Tab(TabId id) const override { return tabs_[std::size_t(id)]; }
     TabId CurrentTab() const;
     // The menu items and function keys make a tab active directly: the steps that follow
     // a click on the tab bar do not run.
-    void SelectTab(TabId id);
+    void SelectTab(TabId id) override;
+    void SetTabShown(TabId id, bool shown) override;
+    QWidget& Widget() override { return *this; }
+    QStatusBar& StatusBar() override;
+    void SetCaption(const QString& caption) override { setWindowTitle(caption); }
 
     // Set while an auto-adaptation runs; leaving its tab by a click is then confirmed.
     bool AdaptationRunning() const { return adaptationRunning_; }
@@ -104,7 +109,7 @@ public:
     // Answers the shutdown question in advance, without a box.
     void AnswerShutdownQuestion(bool save) { shutdownAnswer_ = save; }
 
-    const Separators& EntrySeparators() const { return separators_; }
+    const Separators& EntrySeparators() const override { return separators_; }
     const QString& WorkingDirectory() const { return workingDirectory_; }
     RegistrySettings& Settings() { return *settings_; }
     PortMenu& Ports() { return *portMenu_; }
@@ -167,6 +172,7 @@ private:
     Separators separators_;
     QString workingDirectory_;
     std::unique_ptr<RegistrySettings> settings_;
+    std::unique_ptr<LastPortSettings> lastPortSettings_;
     PortMenu* portMenu_ = nullptr;
     ParameterTransferUi* transferUi_ = nullptr;
     ParameterEditorTabs* parameterTabs_ = nullptr;

@@ -1,6 +1,6 @@
 #include "app/RegistrySettings.h"
 
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 #include "link/PortNames.h"
 
 #include <QDir>
@@ -109,6 +109,16 @@ QString SettingsProblemText(const LanguageStrings& texts, RegistrySettings::Prob
     case RegistrySettings::Problem::Damaged: return texts[Text::SettingsDamaged].arg(location);
     }
     return {};
+}
+
+QString LastPortSettings::RememberLastPort(int number)
+{
+    return SettingsProblemText(texts_, settings_.SaveLastPort(number), settings_.location());
+}
+
+QString LastPortSettings::RememberLastPortDevice(const QString& path)
+{
+    return SettingsProblemText(texts_, settings_.SaveLastPortDevice(path), settings_.location());
 }
 
 } // namespace zantrel

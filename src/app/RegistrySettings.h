@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/LastPortStore.h"
+
 #include <QString>
 
 #include <memory>
@@ -50,6 +52,18 @@ private:
 };
 
 class LanguageStrings;
+
+// The settings store as the port menu remembers the last port in it.
+class LastPortSettings final : public LastPortStore {
+public:
+    LastPortSettings(RegistrySettings& settings, const LanguageStrings& texts) : settings_(settings), texts_(texts) {}
+    QString RememberLastPort(int number) override;
+    QString RememberLastPortDevice(const QString& path) override;
+
+private:
+    RegistrySettings& settings_;
+    const LanguageStrings& texts_;
+};
 
 // The message for a settings problem; empty for none.
 QString SettingsProblemText(const LanguageStrings& texts, RegistrySettings::Problem problem,

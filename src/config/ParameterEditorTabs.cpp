@@ -1,9 +1,8 @@
 #include "config/ParameterEditorTabs.h"
 
-#include "app/FieldStepFocus.h"
-#include "app/MainWindow.h"
+#include "base/FieldStepFocus.h"
+#include "base/ShellWindow.h"
 #include "config/ParameterTabLayout.h"
-#include "link/PortMenu.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -30,10 +29,12 @@ bool isFocusKey(int key) { return isEnterKey(key) || key == Qt::Key_PageUp || ke
 
 } // namespace
 
-ParameterEditorTabs::ParameterEditorTabs(TForm1& window, ParameterTable& table, ParameterTransfer& transfer,
-                                         Prompter& prompter, const LanguageStrings& texts)
-    : QObject(&window)
+ParameterEditorTabs::ParameterEditorTabs(ShellWindow& window, ParameterTable& table, ParameterTransfer& transfer,
+                                         Prompter& prompter, const LanguageStrings& texts,
+                                         const ControllerIdentity& identity)
+    : QObject(&window.Widget())
     , window_(window)
+    , identity_(identity)
     , screen_(window)
     , editors_(table, transfer, screen_, prompter, texts, window.EntrySeparators())
 {
@@ -60,7 +61,7 @@ void ParameterEditorTabs::watch(QWidget& control)
 
 void ParameterEditorTabs::RefreshAfterRead()
 {
-    editors_.Refresh(true, window_.Ports().Manager().Identity());
+    editors_.Refresh(true, identity_);
 }
 
 bool ParameterEditorTabs::eventFilter(QObject* watched, QEvent* event)

@@ -10,11 +10,12 @@ class QKeyEvent;
 
 namespace zantrel {
 
+struct ControllerIdentity;
 class LanguageStrings;
 class ParameterTable;
 class ParameterTransfer;
 class Prompter;
-class TForm1;
+class ShellWindow;
 
 // The window side of the parameter editors: builds both tabs and hands every event of
 // their controls to the editors: focus in and out, a pick in a list, a click, the
@@ -22,8 +23,8 @@ class TForm1;
 class ParameterEditorTabs final : public QObject {
     Q_OBJECT
 public:
-    ParameterEditorTabs(TForm1& window, ParameterTable& table, ParameterTransfer& transfer, Prompter& prompter,
-                        const LanguageStrings& texts);
+    ParameterEditorTabs(ShellWindow& window, ParameterTable& table, ParameterTransfer& transfer, Prompter& prompter,
+                        const LanguageStrings& texts, const ControllerIdentity& identity);
 
     ParameterEditors& Editors() { return editors_; }
     // The table-to-screen refresh that follows every read-all.
@@ -37,7 +38,8 @@ private:
     bool keyPress(QWidget& control, QKeyEvent& key);
     void move(QWidget& from, const FocusMove& to);
 
-    TForm1& window_;
+    ShellWindow& window_;
+    const ControllerIdentity& identity_;
     WidgetEditorScreen screen_;
     ParameterEditors editors_;
     // The edit that saw Enter go down: only there does its release write.

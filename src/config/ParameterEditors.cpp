@@ -1,8 +1,8 @@
 #include "config/ParameterEditors.h"
 
-#include "app/LanguageStrings.h"
-#include "app/Prompter.h"
-#include "app/TabTable.h"
+#include "base/LanguageStrings.h"
+#include "base/Prompter.h"
+#include "base/TabTable.h"
 #include "config/ConfigBitFields.h"
 #include "config/EditorScreen.h"
 #include "config/ParameterTable.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EntryFilters.h"
+#include "base/EntryFilters.h"
 #include "config/EditorMembers.h"
 #include "config/ParameterDescriptions.h"
 

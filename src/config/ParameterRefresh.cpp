@@ -1,7 +1,7 @@
 #include "config/ParameterEditors.h"
 
-#include "app/LanguageStrings.h"
-#include "app/TabTable.h"
+#include "base/LanguageStrings.h"
+#include "base/TabTable.h"
 #include "config/ConfigBitFields.h"
 #include "config/EditorScreen.h"
 #include "config/ParameterTable.h"

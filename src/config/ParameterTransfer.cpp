@@ -1,7 +1,7 @@
 #include "config/ParameterTransfer.h"
 
-#include "app/LanguageStrings.h"
-#include "app/Prompter.h"
+#include "base/LanguageStrings.h"
+#include "base/Prompter.h"
 #include "config/ConfigBitFields.h"
 #include "config/EmissionDefaults.h"
 #include "config/FactoryParameters.h"

@@ -1,6 +1,6 @@
 #include "config/ParameterTransferUi.h"
 
-#include "app/MainWindow.h"
+#include "base/ShellWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -10,26 +10,26 @@
 
 namespace zantrel {
 
-ParameterTransferUi::ParameterTransferUi(TForm1& window, EcuCommands& cmds, ParameterTable& table,
+ParameterTransferUi::ParameterTransferUi(ShellWindow& window, EcuCommands& cmds, ParameterTable& table,
                                          Prompter& prompter, const LanguageStrings& texts)
-    : QObject(&window)
+    : QObject(&window.Widget())
     , transfer_(cmds, table, *this, prompter, texts)
 {
-    ButtonOdczytajParam = new QPushButton(QStringLiteral("O"), &window);
+    ButtonOdczytajParam = new QPushButton(QStringLiteral("O"), &window.Widget());
     ButtonOdczytajParam->setObjectName(QStringLiteral("ButtonOdczytajParam"));
     ButtonOdczytajParam->hide();
-    ButtonZapisWszystkiego = new QPushButton(QStringLiteral("Z"), &window);
+    ButtonZapisWszystkiego = new QPushButton(QStringLiteral("Z"), &window.Widget());
     ButtonZapisWszystkiego->setObjectName(QStringLiteral("ButtonZapisWszystkiego"));
     ButtonZapisWszystkiego->hide();
 
-    ProgressBar1 = new QProgressBar(&window);
+    ProgressBar1 = new QProgressBar(&window.Widget());
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 63);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setMaximumHeight(14);
-    window.statusBar()->addPermanentWidget(ProgressBar1, 1);
-    window.statusBar()->setSizeGripEnabled(false);
+    window.StatusBar().addPermanentWidget(ProgressBar1, 1);
+    window.StatusBar().setSizeGripEnabled(false);
 
     connect(ButtonOdczytajParam, &QPushButton::clicked, this, [this] { transfer_.ReadAll(); });
     connect(ButtonZapisWszystkiego, &QPushButton::clicked, this, [this] { transfer_.WriteAll(); });

@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace zantrel {
 
-class TForm1;
+class ShellWindow;
 
 // The window side of the parameter transfer: the two invisible buttons that carry the
 // bulk operations ("O" reads all, "Z" writes all), the progress bar, the menu items that
@@ -19,7 +19,7 @@ class TForm1;
 class ParameterTransferUi final : public QObject, public ParameterTransferView {
     Q_OBJECT
 public:
-    ParameterTransferUi(TForm1& window, EcuCommands& cmds, ParameterTable& table, Prompter& prompter,
+    ParameterTransferUi(ShellWindow& window, EcuCommands& cmds, ParameterTable& table, Prompter& prompter,
                         const LanguageStrings& texts);
 
     QPushButton* ButtonOdczytajParam = nullptr;

@@ -1,6 +1,6 @@
 #include "config/WidgetEditorScreen.h"
 
-#include "app/MainWindow.h"
+#include "base/ShellWindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -14,9 +14,9 @@ namespace zantrel {
 
 QWidget* WidgetEditorScreen::Find(const char* control) const
 {
-    const QList<QWidget*> found = window_.findChildren<QWidget*>(QString::fromLatin1(control));
+    const QList<QWidget*> found = window_.Widget().findChildren<QWidget*>(QString::fromLatin1(control));
     for (QWidget* w : found)
-        if (w->window() == &window_)
+        if (w->window() == &window_.Widget())
             return w;
     return nullptr;
 }
@@ -97,7 +97,7 @@ void WidgetEditorScreen::SetShown(const char* control, bool shown)
 
 void WidgetEditorScreen::SetTabShown(TabId tab, bool shown)
 {
-    window_.MainPage->setTabVisible(window_.MainPage->indexOf(window_.Tab(tab)), shown);
+    window_.SetTabShown(tab, shown);
 }
 
 void WidgetEditorScreen::SetRange(const char* control, int minimum, int maximum)

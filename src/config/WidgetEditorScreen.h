@@ -6,14 +6,14 @@ class QWidget;
 
 namespace zantrel {
 
-class TForm1;
+class ShellWindow;
 
 // The editors' screen on the main window's widgets, found by objectName among the
 // window's own controls (not those of its dialogs). A name with no control there, as
 // for a feature not built yet, reads as empty and takes nothing.
 class WidgetEditorScreen final : public EditorScreen {
 public:
-    explicit WidgetEditorScreen(TForm1& window) : window_(window) {}
+    explicit WidgetEditorScreen(ShellWindow& window) : window_(window) {}
 
     QWidget* Find(const char* control) const;
 
@@ -30,7 +30,7 @@ public:
     void SetRange(const char* control, int minimum, int maximum) override;
 
 private:
-    TForm1& window_;
+    ShellWindow& window_;
 };
 
 } // namespace zantrel

@@ -1,6 +1,6 @@
 #include "link/ConnectionManager.h"
 
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
 #include "link/PortNames.h"

@@ -1,9 +1,8 @@
 #include "link/PortMenu.h"
 
-#include "app/LanguageStrings.h"
-#include "app/MainWindow.h"
-#include "app/Prompter.h"
-#include "app/RegistrySettings.h"
+#include "base/LanguageStrings.h"
+#include "base/Prompter.h"
+#include "base/ShellWindow.h"
 #include "link/ConnectingWindow.h"
 #include "link/EcuLink.h"
 #include "link/PortChooserWindow.h"
@@ -20,18 +19,20 @@ QString PortItemName(int slot)
     return QStringLiteral("COM%1CTRL%1").arg(slot + 1) + QLatin1Char('1');
 }
 
-PortMenu::PortMenu(TForm1& window, EcuLink& link, EcuCommands& commands, const LanguageStrings& texts,
-                   Prompter& prompter, RegistrySettings& settings, std::function<void()> parameterRead)
-    : QObject(&window)
+PortMenu::PortMenu(ShellWindow& window, TForm13& connecting, TForm14& chooser, QTimer& timerAutoconnect,
+                   EcuLink& link, EcuCommands& commands, const LanguageStrings& texts, Prompter& prompter,
+                   LastPortStore& settings, std::function<void()> parameterRead)
+    : QObject(&window.Widget())
     , window_(window)
+    , timerAutoconnect_(timerAutoconnect)
     , link_(link)
     , texts_(texts)
     , prompter_(prompter)
     , settings_(settings)
     , parameterRead_(std::move(parameterRead))
-    , connecting_(*window.Form13)
-    , chooser_(*window.Form14)
-    , manager_(link, commands, window.TimerAutoconnect, *this, texts)
+    , connecting_(connecting)
+    , chooser_(chooser)
+    , manager_(link, commands, timerAutoconnect, *this, texts)
 {
     for (int slot = 0; slot < kPortSlots; ++slot)
         connect(window_.MenuItem(PortItemName(slot)), &QAction::triggered, this,
@@ -39,13 +40,13 @@ PortMenu::PortMenu(TForm1& window, EcuLink& link, EcuCommands& commands, const L
     connect(window_.MenuItem(QStringLiteral("AutodetekcjaCTRLD1")), &QAction::triggered, this,
             [this] { manager_.ToggleAutodetect(); });
     connect(window_.MenuItem(QStringLiteral("COM_SET")), &QAction::triggered, this, &PortMenu::ChooseLastPort);
-    connect(&window_.TimerAutoconnect, &QTimer::timeout, this, [this] { manager_.AutoconnectTick(); });
+    connect(&timerAutoconnect_, &QTimer::timeout, this, [this] { manager_.AutoconnectTick(); });
 
     connect(&connecting_.Timer1, &QTimer::timeout, this, [this] {
         if (link_.Connected() && connecting_.isVisible())
             connecting_.close();
     });
-    connect(&connecting_, &TForm13::Closed, &window_.TimerAutoconnect, &QTimer::stop);
+    connect(&connecting_, &TForm13::Closed, &timerAutoconnect_, &QTimer::stop);
 
     connect(&chooser_, &TForm14::PortNumberMoved, this,
             [this](int number) { link_.SetLastPortName(LastPortNameForNumber(number)); });
@@ -62,23 +63,23 @@ void PortMenu::ChooseLastPort()
     if (chooser_.exec() != QDialog::Accepted)
         return;
     const QString path = chooser_.EditDevicePath->text().trimmed();
-    RegistrySettings::Problem problem;
+    QString problem;
     if (path.isEmpty()) {
         const int number = chooser_.TrackBarCom->value();
         link_.SetLastPortName(LastPortNameForNumber(number));
-        problem = settings_.SaveLastPort(number);
+        problem = settings_.RememberLastPort(number);
     } else {
         link_.SetLastPortName(path);
-        problem = settings_.SaveLastPortDevice(path);
+        problem = settings_.RememberLastPortDevice(path);
     }
     ShowLastPort();
-    if (problem != RegistrySettings::Problem::None)
-        prompter_.Inform(QString(), SettingsProblemText(texts_, problem, settings_.location()));
+    if (!problem.isEmpty())
+        prompter_.Inform(QString(), problem);
 }
 
 void PortMenu::SetCaption(const QString& caption)
 {
-    window_.setWindowTitle(caption);
+    window_.SetCaption(caption);
 }
 
 void PortMenu::CheckPortItem(int slot)

@@ -1,17 +1,19 @@
 #pragma once
 
 #include "link/ConnectionManager.h"
+#include "link/LastPortStore.h"
 
 #include <QObject>
 
 #include <functional>
 
+class QTimer;
+
 namespace zantrel {
 
 class LanguageStrings;
 class Prompter;
-class RegistrySettings;
-class TForm1;
+class ShellWindow;
 class TForm13;
 class TForm14;
 
@@ -20,8 +22,9 @@ class TForm14;
 class PortMenu final : public QObject, public ConnectionView {
     Q_OBJECT
 public:
-    PortMenu(TForm1& window, EcuLink& link, EcuCommands& commands, const LanguageStrings& texts,
-             Prompter& prompter, RegistrySettings& settings, std::function<void()> parameterRead);
+    PortMenu(ShellWindow& window, TForm13& connecting, TForm14& chooser, QTimer& timerAutoconnect,
+             EcuLink& link, EcuCommands& commands, const LanguageStrings& texts, Prompter& prompter,
+             LastPortStore& settings, std::function<void()> parameterRead);
 
     ConnectionManager& Manager() { return manager_; }
     // Shows the last port in the caption of the COM8 item.
@@ -38,11 +41,12 @@ public:
     void StartParameterRead() override;
 
 private:
-    TForm1& window_;
+    ShellWindow& window_;
+    QTimer& timerAutoconnect_;
     EcuLink& link_;
     const LanguageStrings& texts_;
     Prompter& prompter_;
-    RegistrySettings& settings_;
+    LastPortStore& settings_;
     std::function<void()> parameterRead_;
     TForm13& connecting_;
     TForm14& chooser_;

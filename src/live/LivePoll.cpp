@@ -1,6 +1,6 @@
 #include "live/LivePoll.h"
 
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
 #include "link/ReplyShapes.h"

@@ -1,7 +1,7 @@
 #include "live/LiveView.h"
 
-#include "app/LanguageStrings.h"
-#include "app/MainWindow.h"
+#include "base/LanguageStrings.h"
+#include "base/ShellWindow.h"
 #include "live/AdaptationSpeedMeter.h"
 #include "live/DiagnosticTimes.h"
 #include "live/ReadingsTab.h"
@@ -12,9 +12,9 @@
 
 namespace zantrel {
 
-LiveView::LiveView(TForm1& window, EcuLink& link, EcuCommands& commands, const ParameterTable& parameters,
+LiveView::LiveView(ShellWindow& window, EcuLink& link, EcuCommands& commands, const ParameterTable& parameters,
                    const LanguageStrings& texts, StatusPanel& panel)
-    : QObject(&window)
+    : QObject(&window.Widget())
     , window_(window)
     , parameters_(parameters)
     , texts_(texts)

@@ -19,7 +19,7 @@ class LanguageStrings;
 class ParameterTable;
 class ReadingsTab;
 class StatusPanel;
-class TForm1;
+class ShellWindow;
 
 // The live data of the main window: the live record, its poll on the 25 ms timer, and
 // the live view update that shows each accepted record on the status panel, the
@@ -27,7 +27,7 @@ class TForm1;
 class LiveView final : public QObject {
     Q_OBJECT
 public:
-    LiveView(TForm1& window, EcuLink& link, EcuCommands& commands, const ParameterTable& parameters,
+    LiveView(ShellWindow& window, EcuLink& link, EcuCommands& commands, const ParameterTable& parameters,
              const LanguageStrings& texts, StatusPanel& panel);
 
     LiveRecord& Record() { return record_; }
@@ -57,7 +57,7 @@ private:
     // Ranges, colours and visibility of the lambda displays, when a probe type changes.
     void applyLambdaScales(const std::array<LambdaScale, kLambdaProbes>& scales);
 
-    TForm1& window_;
+    ShellWindow& window_;
     const ParameterTable& parameters_;
     const LanguageStrings& texts_;
     StatusPanel& panel_;

@@ -1,6 +1,6 @@
 #include "live/ReadingsTab.h"
 
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 #include "live/DisplayField.h"
 #include "live/LambdaBarSetup.h"
 #include "live/SpeedMeterScale.h"

@@ -1,8 +1,8 @@
 #include "service/ErrorCodesUi.h"
 
-#include "app/LanguageStrings.h"
-#include "app/MainWindow.h"
-#include "app/Prompter.h"
+#include "base/LanguageStrings.h"
+#include "base/Prompter.h"
+#include "base/ShellWindow.h"
 #include "link/CommandSet.h"
 #include "service/ErrorReport.h"
 #include "widgets/Led.h"
@@ -11,9 +11,9 @@
 
 namespace zantrel {
 
-ErrorCodesUi::ErrorCodesUi(TForm1& window, EcuCommands& cmds, const LiveRecord& record,
+ErrorCodesUi::ErrorCodesUi(ShellWindow& window, EcuCommands& cmds, const LiveRecord& record,
                            const LanguageStrings& texts, Prompter& prompter, Led& lamp)
-    : QObject(&window)
+    : QObject(&window.Widget())
     , cmds_(cmds)
     , record_(record)
     , texts_(texts)

@@ -9,14 +9,14 @@ class LanguageStrings;
 class Led;
 class LiveRecord;
 class Prompter;
-class TForm1;
+class ShellWindow;
 
 // The error-code commands of the window: the report of the last live record (Ctrl+B and
 // a click on the error lamp) and the clearing of the controller's error memory (Ctrl+E).
 class ErrorCodesUi final : public QObject {
     Q_OBJECT
 public:
-    ErrorCodesUi(TForm1& window, EcuCommands& cmds, const LiveRecord& record, const LanguageStrings& texts,
+    ErrorCodesUi(ShellWindow& window, EcuCommands& cmds, const LiveRecord& record, const LanguageStrings& texts,
                  Prompter& prompter, Led& lamp);
 
 private:

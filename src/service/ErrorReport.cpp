@@ -1,6 +1,6 @@
 #include "service/ErrorReport.h"
 
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 #include "live/LiveRecord.h"
 #include "service/ErrorBits.h"
 

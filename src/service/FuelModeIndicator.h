@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 
 namespace zantrel {
 

@@ -1,6 +1,6 @@
 #include "service/FuelSwitchUi.h"
 
-#include "app/MainWindow.h"
+#include "base/ShellWindow.h"
 #include "live/LiveRecord.h"
 #include "live/LiveViewModel.h"
 #include "live/StatusPanel.h"
@@ -19,9 +19,9 @@ constexpr int kTankPictureOnToggle = 4;
 
 } // namespace
 
-FuelSwitchUi::FuelSwitchUi(TForm1& window, EcuCommands& cmds, const LiveRecord& record, LiveViewState& view,
+FuelSwitchUi::FuelSwitchUi(ShellWindow& window, EcuCommands& cmds, const LiveRecord& record, LiveViewState& view,
                            StatusPanel& panel, TankPicture& tank)
-    : QObject(&window)
+    : QObject(&window.Widget())
     , cmds_(cmds)
     , record_(record)
     , view_(view)

@@ -7,7 +7,7 @@ namespace zantrel {
 class EcuCommands;
 class LiveRecord;
 class StatusPanel;
-class TForm1;
+class ShellWindow;
 class TankPicture;
 struct LiveViewState;
 
@@ -17,7 +17,7 @@ struct LiveViewState;
 class FuelSwitchUi final : public QObject {
     Q_OBJECT
 public:
-    FuelSwitchUi(TForm1& window, EcuCommands& cmds, const LiveRecord& record, LiveViewState& view,
+    FuelSwitchUi(ShellWindow& window, EcuCommands& cmds, const LiveRecord& record, LiveViewState& view,
                  StatusPanel& panel, TankPicture& tank);
 
 private:

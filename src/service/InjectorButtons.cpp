@@ -1,7 +1,7 @@
 #include "service/InjectorButtons.h"
 
-#include "app/MainWindow.h"
-#include "app/Prompter.h"
+#include "base/Prompter.h"
+#include "base/ShellWindow.h"
 #include "link/CommandSet.h"
 #include "live/LiveRecord.h"
 
@@ -24,7 +24,7 @@ void setFontColour(QPushButton* button, const QColor& colour)
 
 } // namespace
 
-InjectorButtons::InjectorButtons(TForm1& window, EcuCommands& cmds, LiveRecord& record,
+InjectorButtons::InjectorButtons(ShellWindow& window, EcuCommands& cmds, LiveRecord& record,
                                  const LanguageStrings& texts, Prompter& prompter, QWidget* parent)
     : QWidget(parent)
     , window_(window)

@@ -13,14 +13,14 @@ namespace zantrel {
 class EcuCommands;
 class LiveRecord;
 class Prompter;
-class TForm1;
+class ShellWindow;
 
 // The injector switches of the diagnostics tab: a button per gas injector, whose font
 // colour carries its state (red on, black off), and the exit button.
 class InjectorButtons final : public QWidget {
     Q_OBJECT
 public:
-    InjectorButtons(TForm1& window, EcuCommands& cmds, LiveRecord& record, const LanguageStrings& texts,
+    InjectorButtons(ShellWindow& window, EcuCommands& cmds, LiveRecord& record, const LanguageStrings& texts,
                     Prompter& prompter, QWidget* parent);
 
     std::array<QPushButton*, kGasInjectors> ButtonW{};
@@ -35,7 +35,7 @@ private:
 
     InjectorsOff offByColour() const;
 
-    TForm1& window_;
+    ShellWindow& window_;
     EcuCommands& cmds_;
     LiveRecord& record_;
     const LanguageStrings& texts_;

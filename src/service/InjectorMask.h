@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 
 #include <QString>
 #include <QtGlobal>

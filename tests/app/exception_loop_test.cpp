@@ -1,6 +1,6 @@
 #include "app/ExceptionReporter.h"
-#include "app/LanguageStrings.h"
 #include "app/ZantrelApplication.h"
+#include "base/LanguageStrings.h"
 
 #include "support/ScriptedPrompter.h"
 

@@ -1,6 +1,6 @@
-#include "app/EntryFilters.h"
-#include "app/LanguageStrings.h"
 #include "app/MainWindow.h"
+#include "base/EntryFilters.h"
+#include "base/LanguageStrings.h"
 #include "config/ParameterTable.h"
 #include "link/ConnectingWindow.h"
 #include "link/EcuLink.h"

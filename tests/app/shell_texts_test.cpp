@@ -1,5 +1,5 @@
 #include "app/ExceptionReporter.h"
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 
 #include "support/ScriptedPrompter.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TabTable.h"
+#include "base/TabTable.h"
 #include "config/EditorScreen.h"
 
 #include <map>

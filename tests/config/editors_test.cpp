@@ -1,4 +1,4 @@
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 #include "config/ConfigBitFields.h"
 #include "config/EditorMembers.h"
 #include "config/ParameterEditors.h"

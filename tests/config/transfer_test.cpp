@@ -1,5 +1,5 @@
-#include "app/LanguageStrings.h"
-#include "app/Prompter.h"
+#include "base/LanguageStrings.h"
+#include "base/Prompter.h"
 #include "config/ParameterTable.h"
 #include "config/ParameterTransfer.h"
 #include "link/CommandSet.h"

@@ -1,4 +1,4 @@
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 #include "link/CommandSet.h"
 #include "link/ConnectionManager.h"
 #include "link/EcuLink.h"

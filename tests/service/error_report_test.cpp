@@ -1,4 +1,4 @@
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 #include "live/LiveRecord.h"
 #include "service/ErrorLamp.h"
 #include "service/ErrorReport.h"

@@ -1,4 +1,4 @@
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 #include "service/InjectorMask.h"
 
 #include <gtest/gtest.h>

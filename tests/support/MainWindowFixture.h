@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LanguageStrings.h"
 #include "app/MainWindow.h"
+#include "base/LanguageStrings.h"
 #include "config/ParameterTable.h"
 #include "link/EcuLink.h"
 #include "link/VirtualClock.h"

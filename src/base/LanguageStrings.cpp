@@ -1,6 +1,6 @@
-#include "app/LanguageStrings.h"
+#include "base/LanguageStrings.h"
 
-#include "app/EnumTable.h"
+#include "base/EnumTable.h"
 
 namespace zantrel {
 

@@ -1,4 +1,4 @@
-#include "app/TabTable.h"
+#include "base/TabTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/MapTabClick.h"
+#include "maps/MapTabClick.h"
 
 #include "config/ParameterTable.h"
 #include "link/CommandSet.h"

@@ -1,4 +1,4 @@
-#include "app/FieldStepFocus.h"
+#include "base/FieldStepFocus.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/EntryFilters.h"
+#include "base/EntryFilters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/MapTabClick.h"
+#include "maps/MapTabClick.h"
 
 #include "config/ConfigBitFields.h"
 #include "config/ParameterTable.h"

@@ -1,6 +1,6 @@
-#include "app/FieldStepFocus.h"
+#include "base/FieldStepFocus.h"
 
-#include "app/EntryFilters.h"
+#include "base/EntryFilters.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

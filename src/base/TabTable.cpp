@@ -1,6 +1,6 @@
-#include "app/TabTable.h"
+#include "base/TabTable.h"
 
-#include "app/EnumTable.h"
+#include "base/EnumTable.h"
 
 namespace zantrel {
 

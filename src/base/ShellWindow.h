@@ -1,0 +1,34 @@
+#pragma once
+
+#include "base/EntryFilters.h"
+#include "base/TabTable.h"
+
+#include <QString>
+
+class QAction;
+class QStatusBar;
+class QWidget;
+
+namespace zantrel {
+
+// What a subsystem's window side may use of the main window: its menu items, its tabs,
+// the status bar, the caption and the locale's separators. The main window implements it
+// and hands it to each subsystem it wires in, so no subsystem depends on the shell.
+class ShellWindow {
+public:
+    virtual ~ShellWindow() = default;
+
+    // The main window itself: the parent of a subsystem's objects and hidden buttons.
+    virtual QWidget& Widget() = 0;
+    // A main-menu item by objectName; nullptr for a name the menu does not have.
+    virtual QAction* MenuItem(const QString& name) const = 0;
+    virtual QWidget* Tab(TabId id) const = 0;
+    // Makes a tab active directly, as a menu item or function key does.
+    virtual void SelectTab(TabId id) = 0;
+    virtual void SetTabShown(TabId id, bool shown) = 0;
+    virtual QStatusBar& StatusBar() = 0;
+    virtual void SetCaption(const QString& caption) = 0;
+    virtual const Separators& EntrySeparators() const = 0;
+};
+
+} // namespace zantrel

@@ -1,0 +1,48 @@
+# Fails when a source file includes a layer above its own. The shell (src/app) is on
+# top; the subsystems in the middle never include it; the foundations (src/base) and the
+# instrument widgets include nothing of the layers above them.
+#   cmake -DSOURCE_DIR=<tree with src/> -P LayerCheck.cmake
+if(NOT SOURCE_DIR)
+  message(FATAL_ERROR "SOURCE_DIR is not set")
+endif()
+
+# folder: the include prefixes its files may use besides their own folder
+set(allowed_base "")
+set(allowed_widgets "base")
+
+file(GLOB folders LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR}/src ${SOURCE_DIR}/src/*)
+set(violations "")
+foreach(folder IN LISTS folders)
+  if(NOT IS_DIRECTORY ${SOURCE_DIR}/src/${folder} OR folder STREQUAL "app")
+    continue()
+  endif()
+  file(GLOB_RECURSE sources ${SOURCE_DIR}/src/${folder}/*.h ${SOURCE_DIR}/src/${folder}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" target "${line}")
+      if(target STREQUAL folder)
+        continue()
+      endif()
+      set(bad FALSE)
+      if(target STREQUAL "app")
+        set(bad TRUE)
+      elseif(DEFINED allowed_${folder})
+        list(FIND allowed_${folder} ${target} found)
+        if(found EQUAL -1)
+          set(bad TRUE)
+        endif()
+      endif()
+      if(bad)
+        file(RELATIVE_PATH shown ${SOURCE_DIR} ${source})
+        list(APPEND violations "${shown}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(violations)
+  list(JOIN violations "\n  " text)
+  message(FATAL_ERROR "Includes that run up the layers:\n  ${text}")
+endif()
+message(STATUS "layers: no include runs upward")
