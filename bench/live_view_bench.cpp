@@ -7,11 +7,14 @@
 #include "app/MainWindow.h"
 #include "base/LanguageStrings.h"
 #include "base/Prompter.h"
-#include "config/ParameterTable.h"
+#include "image/ControllerImage.h"
+#include "image/ParameterTable.h"
 #include "launcher/EcuSimProcess.h"
 #include "link/EcuLink.h"
+#include "link/LinkGate.h"
 #include "link/Pause.h"
 #include "link/QtSerialIo.h"
+#include "link/StepTimer.h"
 #include "link/VirtualClock.h"
 #include "live/LiveView.h"
 #include "sim/ControllerModel.h"
@@ -89,7 +92,8 @@ double percentile90(std::vector<qint64> v)
 // size, on a link of the caller's.
 struct BenchWindow {
     explicit BenchWindow(EcuLink& link, const QString& port = {})
-        : window(link, parameters, texts, prompter, optionsFor(port))
+        : gate(link, stepTimer)
+        , window(link, gate, image, texts, prompter, optionsFor(port))
     {
         parameters[55] = 1;
         parameters[56] = 4;
@@ -119,7 +123,10 @@ struct BenchWindow {
         return options;
     }
 
-    ParameterTable parameters;
+    PreciseStepTimer stepTimer;
+    LinkGate gate;
+    ControllerImage image;
+    ParameterTable& parameters = image.Parameters();
     LanguageStrings texts;
     NoPrompter prompter;
     TForm1 window;

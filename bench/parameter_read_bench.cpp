@@ -2,20 +2,28 @@
 // simulated controller at 57600 baud, printed beside its floor: 64 x (6 + 6 bytes on the
 // wire + the two 2 ms polls a reply needs at the least) + 20 ms.
 //
-// Over a pseudo-terminal: zantrel-ecusim --baud-delay, the real QSerialPort path and real
-// sleeps. In-process: the same model behind SimSerialIo with wire time on the virtual
-// clock, which gives the protocol's own cost without the scheduler's.
+// Over a pseudo-terminal: zantrel-ecusim --baud-delay, the real QSerialPort path, run as
+// the window runs it: a job through the link gate, its pauses and reply polls from a
+// precise timer in the event loop. In-process: the same model behind SimSerialIo with
+// wire time on the virtual clock, which gives the protocol's own cost without the
+// scheduler's.
 #include "PortLink.h"
 #include "base/LanguageStrings.h"
 #include "base/Prompter.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterTransfer.h"
+#include "image/ControllerImage.h"
+#include "image/ParameterTable.h"
 #include "launcher/EcuSimProcess.h"
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
+#include "link/LinkGate.h"
+#include "link/StepTimer.h"
 #include "link/VirtualClock.h"
 #include "sim/ControllerModel.h"
 #include "sim/SimSerialIo.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
 
 #include <benchmark/benchmark.h>
 
@@ -42,7 +50,8 @@ public:
     void SetProgressMaximum(int) override {}
     void SetProgressPosition(int) override {}
     void StepProgress() override {}
-    void RefreshAfterRead() override {}
+    std::vector<int> RefreshAfterRead() override { return {}; }
+    void ShowStatus(const QString&) override {}
 };
 
 class NoPrompter final : public Prompter {
@@ -52,21 +61,29 @@ public:
 };
 
 struct Transfer {
-    explicit Transfer(EcuCommands& cmds) : transfer(cmds, table, view, prompter, texts) {}
+    Transfer(EcuLink& link, StepTimer& timer)
+        : gate(link, timer)
+        , transfer(gate, image, view, prompter, texts)
+    {
+    }
 
-    // One read-all; returns the words it took.
+    // One read-all, to its end; returns the words it took.
     int readAll()
     {
         for (int i = 0; i < ParameterTable::kWords; ++i)
             table[i] = kUnread;
         transfer.ReadAll();
+        while (gate.Busy())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         int taken = 0;
         for (int i = 0; i < ParameterTable::kWords; ++i)
             taken += table[i] != kUnread;
         return taken;
     }
 
-    ParameterTable table;
+    LinkGate gate;
+    ControllerImage image;
+    ParameterTable& table = image.Parameters();
     QuietView view;
     NoPrompter prompter;
     LanguageStrings texts;
@@ -105,7 +122,8 @@ void BM_ReadAllOverPty(benchmark::State& state)
         state.SkipWithError("cannot open the simulator's port");
         return;
     }
-    Transfer transfer(port.cmds);
+    PreciseStepTimer timer;
+    Transfer transfer(port.link, timer);
     measure(state, transfer, [] {
         return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
     });
@@ -125,8 +143,8 @@ void BM_ReadAllInProcessWireTime(benchmark::State& state)
     EcuLink link(io, clock);
     link.SetPortName(QStringLiteral("sim"));
     link.OpenPort();
-    EcuCommands cmds(link);
-    Transfer transfer(cmds);
+    PauseStepTimer timer(clock);
+    Transfer transfer(link, timer);
     measure(state, transfer, [&clock] { return double(clock.nowUs()) / 1000.0; });
 }
 BENCHMARK(BM_ReadAllInProcessWireTime)->Iterations(20);

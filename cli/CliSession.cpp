@@ -1,5 +1,7 @@
 #include "CliSession.h"
 
+#include "Output.h"
+
 #include "link/ReadSequences.h"
 
 namespace zantrel::cli {
@@ -30,6 +32,12 @@ std::optional<CliFailure> CliSession::open()
     default:
         return CliFailure{ExitCode::PortAbsent, QStringLiteral("cannot open port: %1").arg(port_)};
     }
+}
+
+ExitCode CliSession::portWentAway() const
+{
+    PrintError(QStringLiteral("the port went away: %1").arg(port_));
+    return ExitCode::LinkLost;
 }
 
 std::optional<ControllerIdentity> CliSession::probe()

@@ -2,8 +2,8 @@
 
 #include "ExitCodes.h"
 
+#include "image/ControllerIdentity.h"
 #include "link/CommandSet.h"
-#include "link/ControllerIdentity.h"
 #include "link/EcuLink.h"
 #include "link/Pause.h"
 #include "link/QtSerialIo.h"
@@ -27,6 +27,9 @@ public:
     std::optional<CliFailure> open();
     // Asks the controller who it is, up to three times as the connection manager does.
     std::optional<ControllerIdentity> probe();
+
+    // The message and exit code for a port that went away under a command.
+    ExitCode portWentAway() const;
 
     EcuLink& link() { return link_; }
     EcuCommands& commands() { return commands_; }

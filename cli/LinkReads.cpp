@@ -1,20 +1,15 @@
 #include "LinkReads.h"
 
 #include "link/EcuLink.h"
-#include "link/ReplyShapes.h"
 
 namespace zantrel::cli {
 
-LivePoll PollLive(EcuCommands& commands)
+LiveJudgement PollLive(EcuCommands& commands)
 {
-    commands.ReadLive();
-    commands.link().CollectReply(kLiveReplyLength);
-    const Reply reply = commands.link().CurrentReply();
-    if (!LiveFrameShapeOk(reply))
+    if (!commands.ReadLive())
         return {};
-    if (!LiveChecksumOk(reply))
-        return {LiveOutcome::BadChecksum, {}};
-    return {LiveOutcome::Record, DecodeLiveWords(reply.bytes)};
+    commands.link().CollectReply(kLiveReplyLength);
+    return JudgeLiveReply(commands.link().CurrentReply());
 }
 
 } // namespace zantrel::cli

@@ -1,6 +1,8 @@
 #include "CliCommands.h"
 #include "LinkReads.h"
 
+#include "image/ParameterWordIndex.h"
+#include "link/ReadSequences.h"
 #include "live/LiveConversions.h"
 
 #include <QJsonArray>
@@ -17,15 +19,19 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kTick = std::chrono::milliseconds(25);
 constexpr int kDefaultCount = 10;
 constexpr int kMaxCount = 1'000'000;
-constexpr int kIgnitionWord = 21;
-constexpr int kFlagsAWord = 22;
-constexpr int kDefaultIgnitionType = 2;
-
-// How the controller's words are read: ignition type for the speed, clock bit for times.
+// How the controller's words are read: ignition type for the speed (no speed without
+// it: a guessed type would show a wrong one), clock bit for times.
 struct Decoding {
-    int ignitionType = kDefaultIgnitionType;
+    std::optional<int> ignitionType;
     bool fastClock = false;
 };
+
+std::optional<int> rpmOf(const LiveWords& w, const Decoding& d)
+{
+    if (!d.ignitionType)
+        return std::nullopt;
+    return PeriodToRpm(w[live::kSpeedPeriod], *d.ignitionType);
+}
 
 QJsonArray msArray(const LiveWords& w, const std::array<int, live::kCylinders>& index, bool fast)
 {
@@ -43,7 +49,7 @@ QJsonObject recordJson(int number, const LiveWords& w, const Decoding& d)
     return {
         {QStringLiteral("record"), number},
         {QStringLiteral("words"), words},
-        {QStringLiteral("rpm"), PeriodToRpm(w[live::kSpeedPeriod], d.ignitionType)},
+        {QStringLiteral("rpm"), rpmOf(w, d) ? QJsonValue(*rpmOf(w, d)) : QJsonValue()},
         {QStringLiteral("petrol_ms"), msArray(w, live::kPetrolTime, d.fastClock)},
         {QStringLiteral("gas_ms"), msArray(w, live::kGasTime, d.fastClock)},
         {QStringLiteral("reducer_c"), TemperatureFromWord(w[live::kReducerTemperature])},
@@ -66,7 +72,7 @@ QString recordLine(int number, const LiveWords& w, const Decoding& d)
     return QStringLiteral("%1: rpm %2 petrol %3 ms gas %4 ms reducer %5 C gas %6 C pressure %7 bar "
                           "lambda %8 %9 V fuel %10 errors %11 stored %12 | %13")
         .arg(number)
-        .arg(PeriodToRpm(w[live::kSpeedPeriod], d.ignitionType))
+        .arg(rpmOf(w, d) ? QString::number(*rpmOf(w, d)) : QStringLiteral("-"))
         .arg(TicksToMs(w[live::kPetrolTime[0]], d.fastClock), 0, 'f', 2)
         .arg(TicksToMs(w[live::kGasTime[0]], d.fastClock), 0, 'f', 2)
         .arg(TemperatureFromWord(w[live::kReducerTemperature]))
@@ -101,31 +107,36 @@ ExitCode RunLive(CliContext& c)
 {
     EcuCommands& cmds = c.session.commands();
     Decoding d;
-    d.ignitionType = ReadParameterWord(cmds, kIgnitionWord).value_or(kDefaultIgnitionType);
+    if (const std::optional<quint16> ignition = ReadParameterWord(cmds, kIgnitionTypeWord))
+        d.ignitionType = *ignition;
     d.fastClock = FastClockSelected(ReadParameterWord(cmds, kFlagsAWord).value_or(0));
 
     const int count = c.request.count.value_or(kDefaultCount);
+    int polls = 0;
     int records = 0;
     int badChecksum = 0;
     const Clock::time_point start = Clock::now();
     Clock::time_point tick = start;
-    for (int poll = 1; poll <= count; ++poll) {
+    while (polls < count && c.session.link().PortOpen()) {
         std::this_thread::sleep_until(tick);
-        const LivePoll p = PollLive(cmds);
-        if (p.outcome == LiveOutcome::Record) {
+        const LiveJudgement p = PollLive(cmds);
+        ++polls;
+        if (p.verdict == LiveVerdict::Record) {
             ++records;
             if (c.out.json())
-                c.out.object(recordJson(poll, p.words, d));
+                c.out.object(recordJson(polls, p.words, d));
             else
-                c.out.line(recordLine(poll, p.words, d));
+                c.out.line(recordLine(polls, p.words, d));
         }
-        badChecksum += p.outcome == LiveOutcome::BadChecksum ? 1 : 0;
+        badChecksum += p.verdict == LiveVerdict::BadChecksum ? 1 : 0;
         tick = nextTick(start, Clock::now());
     }
-    std::this_thread::sleep_until(tick);
+    const bool lost = !c.session.link().PortOpen();
+    if (!lost)
+        std::this_thread::sleep_until(tick);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     const double rate = records / seconds;
-    const int unanswered = count - records - badChecksum;
+    const int unanswered = polls - records - badChecksum;
     c.out.result(QStringLiteral("%1 records in %2 s: %3 records/s (%4 unanswered, %5 bad checksum)")
                      .arg(records)
                      .arg(seconds, 0, 'f', 2)
@@ -133,15 +144,19 @@ ExitCode RunLive(CliContext& c)
                      .arg(unanswered)
                      .arg(badChecksum),
                  {{QStringLiteral("summary"),
-                   QJsonObject{{QStringLiteral("polls"), count},
+                   QJsonObject{{QStringLiteral("polls"), polls},
                                {QStringLiteral("records"), records},
                                {QStringLiteral("unanswered"), unanswered},
                                {QStringLiteral("bad_checksum"), badChecksum},
                                {QStringLiteral("seconds"), seconds},
                                {QStringLiteral("records_per_second"), rate}}}});
-    if (records > 0)
+    if (lost)
+        return c.session.portWentAway();
+    // Most polls unanswered is a link that does not work, whatever came through.
+    if (records * 2 > count)
         return ExitCode::Ok;
-    PrintError(QStringLiteral("no live record came from the controller"));
+    PrintError(records > 0 ? QStringLiteral("most polls went unanswered: %1 records of %2").arg(records).arg(count)
+                           : QStringLiteral("no live record came from the controller"));
     return ExitCode::NoController;
 }
 

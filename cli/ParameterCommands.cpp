@@ -1,6 +1,8 @@
 #include "CliCommands.h"
 #include "LinkReads.h"
 
+#include "link/JobRun.h"
+#include "link/LinkJob.h"
 #include "link/ReadSequences.h"
 #include "link/WriteSequences.h"
 
@@ -25,6 +27,8 @@ QString hexWord(quint16 v)
 ExitCode RunReadParams(CliContext& c)
 {
     const ParameterReadout words = ReadParameterWords(c.session.commands());
+    if (!c.session.link().PortOpen())
+        return c.session.portWentAway();
     QJsonArray json;
     int missing = 0;
     for (int i = 0; i < kParameterWords; ++i) {
@@ -58,9 +62,16 @@ ExitCode RunWriteParam(CliContext& c)
     const quint8 index = quint8(*ParseInteger(c.request.arguments[0]));
     const quint16 value = quint16(*ParseInteger(c.request.arguments[1]));
     EcuCommands& cmds = c.session.commands();
-    WriteParameter(cmds, index, value, kEditorLeadingPauseMs);
-    cmds.link().Sleep(kSettleMs);
+    LinkJob job;
+    WriteParameter(job, index, value, kEditorLeadingPauseMs);
+    job.Pause(kSettleMs);
+    if (RunJob(cmds.link(), std::move(job)) != JobOutcome::Completed) {
+        PrintError(QStringLiteral("word %1 was not written: its frames did not leave").arg(index));
+        return c.session.portWentAway();
+    }
     const std::optional<quint16> kept = ReadParameterWord(cmds, index);
+    if (!cmds.link().PortOpen())
+        return c.session.portWentAway();
     if (!kept) {
         PrintError(QStringLiteral("word %1 was written but not read back").arg(index));
         return ExitCode::NoController;

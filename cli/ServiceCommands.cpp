@@ -1,6 +1,9 @@
 #include "CliCommands.h"
 #include "LinkReads.h"
 
+#include "live/LiveRecord.h"
+#include "service/FuelCommands.h"
+
 #include <QJsonArray>
 
 #include <array>
@@ -9,27 +12,24 @@ namespace zantrel::cli {
 
 namespace {
 
-struct FuelCommand {
+struct FuelName {
     const char* name;
-    char command;
-    bool preClear; // clear a remembered low pressure first, or gas stays off
+    FuelCommand command;
 };
 
-constexpr std::array<FuelCommand, 3> kFuelCommands{{
-    {"petrol", 'B', false},
-    {"gas", 'G', true},
-    {"auto", 'A', true},
+constexpr std::array<FuelName, 3> kFuelNames{{
+    {"petrol", FuelCommand::Petrol},
+    {"gas", FuelCommand::Gas},
+    {"auto", FuelCommand::Automatic},
 }};
 
-const FuelCommand* fuelCommand(const QString& name)
+const FuelName* fuelName(const QString& name)
 {
-    for (const FuelCommand& f : kFuelCommands)
+    for (const FuelName& f : kFuelNames)
         if (name == QLatin1String(f.name))
             return &f;
     return nullptr;
 }
-
-constexpr quint16 kLowPressure = 0x0001; // remembered error 1
 
 // Sends the frames in order; LinkLost when the port has gone.
 ExitCode sendAll(CliContext& c, const QList<char>& commands)
@@ -37,10 +37,8 @@ ExitCode sendAll(CliContext& c, const QList<char>& commands)
     QJsonArray sent;
     QStringList names;
     for (const char command : commands) {
-        if (!c.session.link().SendFrame(BuildFrame(command))) {
-            PrintError(QStringLiteral("the port went away: %1").arg(c.session.port()));
-            return ExitCode::LinkLost;
-        }
+        if (!c.session.link().SendFrame(BuildFrame(command)))
+            return c.session.portWentAway();
         sent.append(QString(QLatin1Char(command)));
         names << QString(QLatin1Char(command));
     }
@@ -57,24 +55,25 @@ ExitCode RunClearErrors(CliContext& c)
 
 std::optional<QString> CheckSwitch(const CliRequest& r)
 {
-    if (!fuelCommand(r.arguments[0]))
+    if (!fuelName(r.arguments[0]))
         return QStringLiteral("switch takes petrol, gas or auto: %1").arg(r.arguments[0]);
     return std::nullopt;
 }
 
-// As the fuel buttons do: before gas or automatic, a remembered low pressure in the last
-// live record is cleared with "X", or the controller would stay on petrol.
+// As the fuel buttons do, on the last live record: a remembered low pressure is cleared
+// first, or the controller would stay on petrol.
 ExitCode RunSwitch(CliContext& c)
 {
-    const FuelCommand& f = *fuelCommand(c.request.arguments[0]);
-    QList<char> commands;
-    if (f.preClear) {
-        const LivePoll last = PollLive(c.session.commands());
-        if (last.outcome == LiveOutcome::Record && (last.words[live::kStoredErrors] & kLowPressure))
-            commands << 'X';
+    const FuelCommand command = fuelName(c.request.arguments[0])->command;
+    LiveRecord record;
+    if (command != FuelCommand::Petrol) {
+        const LiveJudgement last = PollLive(c.session.commands());
+        if (!c.session.link().PortOpen())
+            return c.session.portWentAway();
+        if (last.verdict == LiveVerdict::Record)
+            record.Assign(last.words);
     }
-    commands << f.command;
-    return sendAll(c, commands);
+    return sendAll(c, FuelFrames(record, command));
 }
 
 } // namespace zantrel::cli

@@ -28,6 +28,11 @@ public:
     void clearError() override {}
     qint64 bytesQueued() override;
     qint64 read(char* data, qint64 max) override;
+    // Once the line has dropped and what came before it has been read.
+    bool lost() const override
+    {
+        return open_ && device_.lineDown(clock_.nowUs()) && readable_.isEmpty() && inFlight_.empty();
+    }
 
     SimDevice& device() { return device_; }
 

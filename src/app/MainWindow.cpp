@@ -9,11 +9,14 @@
 #include "config/InjectorNoiseWindow.h"
 #include "config/InjectorSettingsWindow.h"
 #include "config/ParameterEditorTabs.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterTransferUi.h"
 #include "config/TurboPressureWindow.h"
+#include "image/ControllerImage.h"
+#include "image/ParameterTable.h"
 #include "link/ConnectingWindow.h"
 #include "link/EcuLink.h"
+#include "link/LinkBusyUi.h"
+#include "link/LinkGate.h"
 #include "link/PortChooserWindow.h"
 #include "link/PortMenu.h"
 #include "link/PortNames.h"
@@ -117,11 +120,13 @@ public:
 
 } // namespace
 
-TForm1::TForm1(EcuLink& link, ParameterTable& parameters, LanguageStrings& texts, Prompter& prompter,
+TForm1::TForm1(EcuLink& link, LinkGate& gate, ControllerImage& image, LanguageStrings& texts, Prompter& prompter,
                const CommandLineOptions& options, QWidget* parent)
     : QMainWindow(parent)
     , link_(link)
-    , parameters_(parameters)
+    , gate_(gate)
+    , image_(image)
+    , parameters_(image.Parameters())
     , texts_(texts)
     , prompter_(prompter)
     , commands_(link)
@@ -277,12 +282,13 @@ void TForm1::CreateSecondaryWindows()
     Form13 = new TForm13(this);
     Form14 = new TForm14(this);
     Form15 = new TForm15(this);
-    transferUi_ = new ParameterTransferUi(*this, commands_, parameters_, prompter_, texts_);
-    portMenu_ = new PortMenu(*this, *Form13, *Form14, TimerAutoconnect, link_, commands_, texts_, prompter_,
+    new LinkBusyUi(gate_, this);
+    transferUi_ = new ParameterTransferUi(*this, gate_, image_, *EditStatus, prompter_, texts_);
+    portMenu_ = new PortMenu(*this, *Form13, *Form14, TimerAutoconnect, link_, commands_, image_, texts_, prompter_,
                              *lastPortSettings_, [this] { transferUi_->ButtonOdczytajParam->click(); });
     parameterTabs_ = new ParameterEditorTabs(*this, parameters_, transferUi_->Transfer(), prompter_, texts_,
-                                             portMenu_->Manager().Identity());
-    transferUi_->SetRefresh([this] { parameterTabs_->RefreshAfterRead(); });
+                                             image_.Identity());
+    transferUi_->SetRefresh([this] { return parameterTabs_->RefreshAfterRead(); });
     LiveView& live = *liveView_;
     new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
     new ErrorCodesUi(*this, commands_, live.Record(), texts_, prompter_, *live.Panel().AbLEDError);
@@ -478,7 +484,7 @@ void TForm1::AfterTabClick(TabId tab)
 {
     switch (tab) {
     case TabId::TabSheet6:
-        SelectLoadRpmMapOnTabClick(parameters_, commands_);
+        SelectLoadRpmMapOnTabClick(parameters_, gate_);
         for (const char* name : kDisabledByMapTabClick) {
             if (auto* control = findChild<QWidget*>(QString::fromLatin1(name)))
                 control->setEnabled(false);
@@ -521,6 +527,8 @@ void TForm1::ReadTemperatureMap()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // A transfer under way ends here: the port closes below.
+    gate_.Cancel();
     StopAdaptation();
     TimerVizualizacjaDEMO.stop();
     hide();

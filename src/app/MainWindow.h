@@ -24,7 +24,9 @@ class QTabWidget;
 
 namespace zantrel {
 
+class ControllerImage;
 class EcuLink;
+class LinkGate;
 class InjectorButtons;
 class LanguageStrings;
 class LiveView;
@@ -47,12 +49,12 @@ class TForm14;
 class TForm15;
 
 // The main window: the page control with a tab per function, the main menu, the timers
-// and the secondary windows, which all live as long as it does. The link, the parameter
-// image, the texts and the prompter belong to main() and are lent to it.
+// and the secondary windows, which all live as long as it does. The link with its gate,
+// the controller image, the texts and the prompter belong to main() and are lent to it.
 class TForm1 : public QMainWindow, public ShellWindow {
     Q_OBJECT
 public:
-    TForm1(EcuLink& link, ParameterTable& parameters, LanguageStrings& texts, Prompter& prompter,
+    TForm1(EcuLink& link, LinkGate& gate, ControllerImage& image, LanguageStrings& texts, Prompter& prompter,
            const CommandLineOptions& options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -162,6 +164,8 @@ private:
     void ReadTemperatureMap();
 
     EcuLink& link_;
+    LinkGate& gate_;
+    ControllerImage& image_;
     ParameterTable& parameters_;
     LanguageStrings& texts_;
     Prompter& prompter_;

@@ -4,10 +4,12 @@
 #include "app/MessageBoxPrompter.h"
 #include "app/ZantrelApplication.h"
 #include "base/LanguageStrings.h"
-#include "config/ParameterTable.h"
+#include "image/ControllerImage.h"
 #include "link/EcuLink.h"
+#include "link/LinkGate.h"
 #include "link/Pause.h"
 #include "link/QtSerialIo.h"
+#include "link/StepTimer.h"
 
 #include <QDir>
 #include <QTimer>
@@ -41,9 +43,11 @@ int main(int argc, char** argv)
     QtSerialIo io;
     RealPause pause;
     EcuLink link(io, pause);
-    ParameterTable parameters;
+    PreciseStepTimer stepTimer;
+    LinkGate gate(link, stepTimer);
+    ControllerImage image;
 
-    TForm1 window(link, parameters, texts, prompter, options);
+    TForm1 window(link, gate, image, texts, prompter, options);
     // The program ends with its main window, whatever secondary window is still open.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&window, &TForm1::ShutdownComplete, &app, &QCoreApplication::quit);

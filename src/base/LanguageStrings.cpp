@@ -73,6 +73,9 @@ constexpr TextRow kRows[] = {
     {Text::HelpMissing, 0, "Brak pliku pomocy: %1"},
     {Text::ParametersShown, 0, "Param."},
     {Text::NotANumber, 0, "\"%1\" nie jest poprawną liczbą. Wartość nie została zapisana."},
+    {Text::ParametersPartlyRead, 0, "Odczytano %1 z %2 parametrów"},
+    {Text::PortLostRetrying, 0, "Port %1 zniknął - ponawiam połączenie"},
+    {Text::Reconnected, 0, "Połączono ponownie (%1)"},
 };
 
 static_assert(RowsFollowEnumOrder(kRows, &TextRow::key, Text::Count), "one row per Text, in enum order");

@@ -68,6 +68,9 @@ enum class Text {
     HelpMissing,
     ParametersShown,
     NotANumber,
+    ParametersPartlyRead,
+    PortLostRetrying,
+    Reconnected,
     Count
 };
 

@@ -1,7 +1,7 @@
 #include "config/ConfigBitFields.h"
 
-#include "config/ParameterTable.h"
 #include "config/ParameterWords.h"
+#include "image/ParameterTable.h"
 
 #include <QString>
 

@@ -2,8 +2,8 @@
 
 #include "config/ConfigBitFields.h"
 #include "config/ParameterConversions.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterWords.h"
+#include "image/ParameterTable.h"
 
 namespace zantrel {
 

@@ -59,9 +59,9 @@ void ParameterEditorTabs::watch(QWidget& control)
     }
 }
 
-void ParameterEditorTabs::RefreshAfterRead()
+std::vector<int> ParameterEditorTabs::RefreshAfterRead()
 {
-    editors_.Refresh(true, identity_);
+    return editors_.Refresh(true, identity_);
 }
 
 bool ParameterEditorTabs::eventFilter(QObject* watched, QEvent* event)

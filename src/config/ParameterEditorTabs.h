@@ -27,8 +27,8 @@ public:
                         const LanguageStrings& texts, const ControllerIdentity& identity);
 
     ParameterEditors& Editors() { return editors_; }
-    // The table-to-screen refresh that follows every read-all.
-    void RefreshAfterRead();
+    // The table-to-screen refresh that follows every read-all; the words it set bits in.
+    std::vector<int> RefreshAfterRead();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

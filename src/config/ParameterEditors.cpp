@@ -5,10 +5,10 @@
 #include "base/TabTable.h"
 #include "config/ConfigBitFields.h"
 #include "config/EditorScreen.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterTransfer.h"
 #include "config/ParameterUnits.h"
 #include "config/ParameterWords.h"
+#include "image/ParameterTable.h"
 
 #include <Qt>
 

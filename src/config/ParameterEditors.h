@@ -9,6 +9,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <vector>
 
 namespace zantrel {
 
@@ -53,9 +54,11 @@ public:
     // the edits that step, Enter in the lists.
     FocusMove KeyDown(QStringView control, int qtKey) const;
 
-    // The table-to-screen refresh. After a read it also writes words 22 and 47 with the
-    // bits it sets (vacuum connected, load + RPM map).
-    void Refresh(bool afterRead, const ControllerIdentity& identity);
+    // The table-to-screen refresh. After a read it shows only the words the read
+    // received, and sets the bits this edition needs in words 22 and 47 (vacuum
+    // connected, load + RPM map) where those were received: it returns those words, which
+    // the transfer then writes in that order. Nothing is sent from here.
+    std::vector<int> Refresh(bool afterRead, const ControllerIdentity& identity);
 
     // Whether a control of the tab has been entered since start-up.
     bool DescriptionShown(EditorTab tab) const;
@@ -95,6 +98,8 @@ private:
     void showReserveThresholds();
     bool chooseFuel(const char* control);
 
+    // Whether the refresh shows a word: every word, or after a read only those received.
+    bool shows(int word) const;
     void refreshEdits(std::initializer_list<int> words);
     void refreshField(ConfigField field);
     void refreshItem(int word);
@@ -108,6 +113,7 @@ private:
     Separators separators_;
     bool parametersEntered_ = false;
     bool advancedEntered_ = false;
+    bool refreshingAfterRead_ = false;
 };
 
 } // namespace zantrel

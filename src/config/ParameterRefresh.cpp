@@ -4,14 +4,14 @@
 #include "base/TabTable.h"
 #include "config/ConfigBitFields.h"
 #include "config/EditorScreen.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterTransfer.h"
 #include "config/ParameterUnits.h"
 #include "config/ParameterWords.h"
 #include "config/PetrolInjectionType.h"
 #include "config/ReserveSensorPresets.h"
 #include "config/TemperatureCutoffs.h"
-#include "link/ControllerIdentity.h"
+#include "image/ControllerIdentity.h"
+#include "image/ParameterTable.h"
 #include "live/LiveConversions.h"
 
 namespace zantrel {
@@ -40,13 +40,21 @@ constexpr const char* kHeatingStrengthControls[] = {
 
 } // namespace
 
+bool ParameterEditors::shows(int word) const
+{
+    return !refreshingAfterRead_ || table_.Known(word);
+}
+
 // The steps that need the maps, the curve editor, the device data, the car data, the
 // temperature map and the turbo dialog are theirs to add.
-void ParameterEditors::Refresh(bool afterRead, const ControllerIdentity& identity)
+std::vector<int> ParameterEditors::Refresh(bool afterRead, const ControllerIdentity& identity)
 {
+    refreshingAfterRead_ = afterRead;
+    std::vector<int> writeBack;
     screen_.SetText("EditStatus", texts_[Text::ParametersShown]);
 
-    screen_.SetShown("ButtonRodzajWtryskiwaczy", ShadowField(table_, ConfigField::InjectorType) == kMatrixInjector);
+    if (shows(kFlagsAWord))
+        screen_.SetShown("ButtonRodzajWtryskiwaczy", ShadowField(table_, ConfigField::InjectorType) == kMatrixInjector);
     refreshField(ConfigField::InjectorType);
     refreshItem(kIgnitionTypeWord);
     refreshItem(46);
@@ -55,30 +63,40 @@ void ParameterEditors::Refresh(bool afterRead, const ControllerIdentity& identit
     refreshField(ConfigField::MaxRpmFunction);
 
     // This edition always runs with the vacuum line connected.
-    SetShadowField(table_, ConfigField::ReducerVacuum, kVacuumConnected);
-    refreshField(ConfigField::ReducerVacuum);
-    if (afterRead)
-        writeListField("ComboBoxPodcisnienieReduktora");
+    if (shows(kFlagsAWord)) {
+        SetShadowField(table_, ConfigField::ReducerVacuum, kVacuumConnected);
+        refreshField(ConfigField::ReducerVacuum);
+        if (afterRead) {
+            table_.CommitShadow(ParameterTable::kShadow22);
+            writeBack.push_back(kFlagsAWord);
+        }
+    }
 
     refreshField(ConfigField::InjectorHeating);
     refreshItem(kHeatingStrengthWord);
     refreshEdits({8, 2, 5, 14, 4, 18, 24, 1, 3, 52});
 
-    table_[ParameterTable::kShadow51] = table_[kExtraCorrectionWord];
-    for (const ConfigField field : kExtraCorrections)
-        screen_.SetChecked(FieldOf(field).control, ShadowField(table_, field) != 0);
+    if (shows(kExtraCorrectionWord)) {
+        table_[ParameterTable::kShadow51] = table_[kExtraCorrectionWord];
+        for (const ConfigField field : kExtraCorrections)
+            screen_.SetChecked(FieldOf(field).control, ShadowField(table_, field) != 0);
+    }
 
     refreshEdits({44});
-    if (const std::optional<int> item = PetrolInjectionItem(WordValue(table_, kPetrolInjectionWord), FastClock(table_)))
-        screen_.SelectItem("EditCzasWtryskuPrzyObciazeniu", *item);
+    const std::optional<int> petrolItem = PetrolInjectionItem(WordValue(table_, kPetrolInjectionWord), FastClock(table_));
+    if (petrolItem && shows(kPetrolInjectionWord))
+        screen_.SelectItem("EditCzasWtryskuPrzyObciazeniu", *petrolItem);
     refreshEdits({13, 16, 20});
     refreshItem(55);
     refreshItem(56);
     refreshEdits({13, 7, 6});
 
-    table_[ParameterTable::kShadow47] = table_[kFlagsBWord];
+    if (shows(kFlagsBWord))
+        table_[ParameterTable::kShadow47] = table_[kFlagsBWord];
     for (const char* control : {"ComboBoxMrozGaz", "ComboBoxMrozRed"}) {
         const TemperatureCutoff& cutoff = *TemperatureCutoffOf(QString::fromLatin1(control));
+        if (!shows(cutoff.word) || !shows(kFlagsBWord))
+            continue;
         const std::optional<int> item =
             CutoffItem(cutoff, WordValue(table_, cutoff.word), ShadowField(table_, cutoff.active) != 0);
         screen_.SelectItem(control, item.value_or(-1));
@@ -86,10 +104,12 @@ void ParameterEditors::Refresh(bool afterRead, const ControllerIdentity& identit
     refreshField(ConfigField::MapKind);
     screen_.SetTabShown(TabId::TabSheet6, true);
     screen_.SetTabShown(TabId::TabSheet7, false);
-    SetShadowField(table_, ConfigField::MapKind, kLoadRpmMap);
-    table_.CommitShadow(ParameterTable::kShadow47);
-    if (afterRead)
-        transfer_.WriteWord(kFlagsBWord);
+    if (shows(kFlagsBWord)) {
+        SetShadowField(table_, ConfigField::MapKind, kLoadRpmMap);
+        table_.CommitShadow(ParameterTable::kShadow47);
+        if (afterRead)
+            writeBack.push_back(kFlagsBWord);
+    }
     refreshField(ConfigField::FuelChangeBuzzer);
 
     // With the signal strength of word 50 goes that of word 40, which the device data
@@ -100,11 +120,13 @@ void ParameterEditors::Refresh(bool afterRead, const ControllerIdentity& identit
     refreshField(ConfigField::Fuel);
 
     refreshEdits({34});
-    const quint32 fuel = ShadowField(table_, ConfigField::Fuel);
-    const int reserve = int(ShadowField(table_, ConfigField::ReserveSensor));
-    screen_.SetItems("ComboBoxSzkielkoRezerwy", ReserveSensorItems(fuel));
-    screen_.SelectItem("ComboBoxSzkielkoRezerwy", reserve);
-    screen_.SetShown("ButtonSzkielkoDefiniuj", ReserveOwnDefinition(fuel, reserve));
+    if (shows(FieldOf(ConfigField::Fuel).word) && shows(FieldOf(ConfigField::ReserveSensor).word)) {
+        const quint32 fuel = ShadowField(table_, ConfigField::Fuel);
+        const int reserve = int(ShadowField(table_, ConfigField::ReserveSensor));
+        screen_.SetItems("ComboBoxSzkielkoRezerwy", ReserveSensorItems(fuel));
+        screen_.SelectItem("ComboBoxSzkielkoRezerwy", reserve);
+        screen_.SetShown("ButtonSzkielkoDefiniuj", ReserveOwnDefinition(fuel, reserve));
+    }
 
     const bool sensorKind = (identity.HardwareByte & 0x0F) > kSensorKindVariantAbove
                             && identity.SoftwareByte > kSensorKindFirmwareAbove;
@@ -112,21 +134,28 @@ void ParameterEditors::Refresh(bool afterRead, const ControllerIdentity& identit
     screen_.SetShown("LambaRodzajCzTemp", sensorKind);
 
     refreshField(ConfigField::Turbo);
-    const bool turbo = ShadowField(table_, ConfigField::Turbo) != 0;
-    screen_.SetShown("ButtonTURBO", turbo);
-    screen_.SetShown("ButtonTURBOQuillon", turbo);
+    if (shows(FieldOf(ConfigField::Turbo).word)) {
+        const bool turbo = ShadowField(table_, ConfigField::Turbo) != 0;
+        screen_.SetShown("ButtonTURBO", turbo);
+        screen_.SetShown("ButtonTURBOQuillon", turbo);
+    }
 
     refreshField(ConfigField::RpmSignalLevel);
-    table_[ParameterTable::kShadow54] = table_[kFlagsCWord];
-    screen_.SetChecked("CheckBoxLpgStart", ShadowField(table_, ConfigField::GasStart) != 0);
+    if (shows(kFlagsCWord)) {
+        table_[ParameterTable::kShadow54] = table_[kFlagsCWord];
+        screen_.SetChecked("CheckBoxLpgStart", ShadowField(table_, ConfigField::GasStart) != 0);
+    }
     refreshEdits({41, 42, 43});
     refreshField(ConfigField::ReleaseValve);
 
-    refreshFallingDelta();
+    if (shows(kFallingDeltaWord) && shows(14) && shows(kIgnitionTypeWord))
+        refreshFallingDelta();
 
-    const bool heating = ShadowField(table_, ConfigField::InjectorHeating) != 0;
-    for (const char* control : kHeatingStrengthControls)
-        screen_.SetEnabled(control, heating);
+    if (shows(FieldOf(ConfigField::InjectorHeating).word)) {
+        const bool heating = ShadowField(table_, ConfigField::InjectorHeating) != 0;
+        for (const char* control : kHeatingStrengthControls)
+            screen_.SetEnabled(control, heating);
+    }
 
     if (identity.SoftwareByte < kLowRpmFilterFirmware) {
         screen_.SetShown("GroupBoxFiltrLowRpm", false);
@@ -134,11 +163,15 @@ void ParameterEditors::Refresh(bool afterRead, const ControllerIdentity& identit
         screen_.SetTabShown(TabId::TabSheet11, true);
         screen_.SetShown("GroupBoxFiltrLowRpm", true);
     }
+    refreshingAfterRead_ = false;
+    return writeBack;
 }
 
 void ParameterEditors::refreshEdits(std::initializer_list<int> words)
 {
     for (const int word : words) {
+        if (!shows(word))
+            continue;
         const std::optional<QString> text = ParameterText(table_, word, separators_.decimal);
         for (const ParameterControl& c : ParameterWordAt(word).controls)
             if (c.name && text)
@@ -149,6 +182,8 @@ void ParameterEditors::refreshEdits(std::initializer_list<int> words)
 void ParameterEditors::refreshField(ConfigField field)
 {
     const BitField& f = FieldOf(field);
+    if (!shows(f.word))
+        return;
     const int item = int(ShadowField(table_, field));
     screen_.SelectItem(f.control, item);
     if (f.twin)
@@ -157,6 +192,8 @@ void ParameterEditors::refreshField(ConfigField field)
 
 void ParameterEditors::refreshItem(int word)
 {
+    if (!shows(word))
+        return;
     for (const ParameterControl& c : ParameterWordAt(word).controls)
         if (c.name)
             screen_.SelectItem(c.name, WordValue(table_, word));

@@ -5,16 +5,19 @@
 #include "config/ConfigBitFields.h"
 #include "config/EmissionDefaults.h"
 #include "config/FactoryParameters.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterUnits.h"
-#include "config/ParameterWords.h"
 #include "config/TemperatureMapDefaults.h"
-#include "link/CommandSet.h"
-#include "link/EcuLink.h"
+#include "image/ControllerImage.h"
+#include "image/ParameterTable.h"
+#include "image/ParameterWordIndex.h"
+#include "link/LinkGate.h"
+#include "link/LinkJob.h"
 #include "link/ReadSequences.h"
 #include "link/WriteSequences.h"
 #include "maps/MapBank.h"
 #include "maps/MapDefaults.h"
+
+#include <memory>
 
 namespace zantrel {
 
@@ -30,170 +33,216 @@ constexpr ConfigField kClearedAfterEmission[] = {
     ConfigField::RpmLimitation,  ConfigField::LoadLimitation, ConfigField::SlowCorrection,
 };
 
+// The shadows that a read fills from the words it received.
+constexpr int kShadowsOfRead[] = {ParameterTable::kShadow22, ParameterTable::kShadow47};
+
 } // namespace
 
-ParameterTransfer::ParameterTransfer(EcuCommands& cmds, ParameterTable& table,
-                                     ParameterTransferView& view, Prompter& prompter,
-                                     const LanguageStrings& texts)
-    : cmds_(cmds)
-    , table_(table)
+ParameterTransfer::ParameterTransfer(LinkGate& gate, ControllerImage& image, ParameterTransferView& view,
+                                     Prompter& prompter, const LanguageStrings& texts)
+    : gate_(gate)
+    , image_(image)
+    , table_(image.Parameters())
     , view_(view)
     , prompter_(prompter)
     , texts_(texts)
 {
 }
 
-template <typename Work>
-bool ParameterTransfer::exclusive(Work work)
+bool ParameterTransfer::Busy() const
 {
-    if (busy_)
-        return false;
-    struct Running {
-        bool& busy;
-        explicit Running(bool& b) : busy(b) { busy = true; }
-        ~Running() { busy = false; }
-    } running(busy_);
-    work();
-    return true;
+    return gate_.Busy();
+}
+
+void ParameterTransfer::AddAfterRead(std::function<void(LinkJob&)> steps)
+{
+    afterRead_.push_back(std::move(steps));
+}
+
+bool ParameterTransfer::start(LinkJob job, std::function<void(JobOutcome)> finished)
+{
+    return gate_.Start(std::move(job), &lifetime_, std::move(finished));
 }
 
 bool ParameterTransfer::ReadAll()
 {
-    if (!exclusive([this] { readWords(); }))
+    if (Busy())
         return false;
-    view_.RefreshAfterRead();
-    return true;
+    table_.ForgetKnown();
+    view_.SetProgressMaximum(ParameterTable::kWords - 1);
+    auto words = std::make_shared<ParameterReadout>();
+    LinkJob job;
+    ReadParameterWords(job, words, [this](int index) { view_.SetProgressPosition(index); });
+    // A read is harmless: a word that got no valid reply is asked for once more, so that
+    // a reply overslept by a loaded PC is not lost.
+    job.Then([words](LinkJob& again, const Reply&) {
+        for (int i = 0; i < kParameterWords; ++i)
+            if (!(*words)[size_t(i)])
+                ReadParameterWord(again, quint8(i), std::shared_ptr<WordReadout>(words, &(*words)[size_t(i)]));
+    });
+    job.Then([this, words] {
+        for (int i = 0; i < kParameterWords; ++i)
+            if (const std::optional<quint16> word = (*words)[size_t(i)])
+                table_.StoreReceived(i, *word);
+    });
+    return start(std::move(job), [this](JobOutcome outcome) { wordsRead(outcome); });
+}
+
+void ParameterTransfer::wordsRead(JobOutcome outcome)
+{
+    // The bit-field shadows follow the words this read received, and only those.
+    for (const int slot : kShadowsOfRead) {
+        const int word = *ParameterTable::WordOfShadow(slot);
+        if (table_.Known(word))
+            table_[slot] = table_[word];
+    }
+    emit image_.ParametersChanged();
+    const bool unprogrammed = table_.Known(kMarkerWord) && !table_.IsProgrammed();
+    if (outcome == JobOutcome::Completed && unprogrammed
+        && prompter_.AskYesNo(texts_[Text::NotProgrammedCaption], texts_[Text::NotProgrammed])) {
+        LinkJob reset;
+        addFactoryReset(reset);
+        if (start(std::move(reset), [this, outcome](JobOutcome) { refreshAndWriteBack(outcome); }))
+            return;
+    }
+    refreshAndWriteBack(outcome);
+}
+
+void ParameterTransfer::refreshAndWriteBack(JobOutcome readOutcome)
+{
+    const int received = table_.KnownCount();
+    const QString status = received < ParameterTable::kWords
+        ? texts_[Text::ParametersPartlyRead].arg(received).arg(ParameterTable::kWords)
+        : QString();
+    const std::vector<int> writeBack = view_.RefreshAfterRead();
+    if (readOutcome != JobOutcome::Completed) {
+        view_.ShowStatus(status);
+        return;
+    }
+    LinkJob job;
+    for (const int word : writeBack)
+        WriteParameter(job, quint8(word), table_.word(word), kEditorPauseMs);
+    for (const std::function<void(LinkJob&)>& steps : afterRead_)
+        steps(job);
+    // The after-read steps may show texts of their own; the count of unanswered words
+    // comes last so that it stays in sight.
+    job.Then([this, status] {
+        if (!status.isEmpty())
+            view_.ShowStatus(status);
+    });
+    start(std::move(job));
 }
 
 bool ParameterTransfer::WriteWord(int index, int leadingPauseMs, int trailingPauseMs)
 {
-    if (index < 0 || index >= ParameterTable::kWords)
+    if (index < 0 || index >= ParameterTable::kWords || Busy())
         return false;
-    return exclusive([&] { writeWord(index, leadingPauseMs, trailingPauseMs); });
+    LinkJob job;
+    WriteParameter(job, quint8(index), table_.word(index), leadingPauseMs);
+    job.Pause(trailingPauseMs);
+    return gate_.RunNow(std::move(job)) == JobOutcome::Completed;
 }
 
 bool ParameterTransfer::WriteShadow(int slot, int leadingPauseMs)
 {
     const std::optional<int> index = ParameterTable::WordOfShadow(slot);
-    if (!index)
+    if (!index || Busy())
         return false;
-    return exclusive([&] {
-        table_.CommitShadow(slot);
-        writeWord(*index, leadingPauseMs);
-    });
+    table_.CommitShadow(slot);
+    return WriteWord(*index, leadingPauseMs);
 }
 
 bool ParameterTransfer::WriteAll()
 {
-    return exclusive([this] { writeAll(); });
+    if (Busy())
+        return false;
+    LinkJob job;
+    WriteAllParameters(job, table_.values(), [this] { view_.StepProgress(); });
+    return start(std::move(job), [this](JobOutcome outcome) {
+        if (outcome == JobOutcome::Completed)
+            table_.MarkAllKnown();
+    });
 }
 
 bool ParameterTransfer::FactoryReset()
 {
-    return exclusive([this] { factoryReset(); });
+    if (Busy())
+        return false;
+    LinkJob job;
+    addFactoryReset(job);
+    return start(std::move(job));
 }
 
 bool ParameterTransfer::MenuReset()
 {
-    bool confirmed = false;
-    const bool ran = exclusive([&] {
-        confirmed = prompter_.AskYesNo(texts_[Text::ResetCaption], texts_[Text::ResetQuestion]);
-        if (!confirmed)
-            return;
-        factoryReset();
-        table_[kFallingDeltaWord] = 0;
-        readWords();
-    });
-    if (!ran || !confirmed)
+    if (Busy() || !prompter_.AskYesNo(texts_[Text::ResetCaption], texts_[Text::ResetQuestion]))
         return false;
-    view_.RefreshAfterRead();
-    return true;
+    LinkJob job;
+    addFactoryReset(job);
+    return start(std::move(job), [this](JobOutcome) {
+        table_[kFallingDeltaWord] = 0;
+        ReadAll();
+    });
 }
 
-void ParameterTransfer::readWords()
-{
-    view_.SetProgressMaximum(ParameterTable::kWords - 1);
-    const ParameterReadout words =
-        ReadParameterWords(cmds_, [this](int index) { view_.SetProgressPosition(index); });
-    for (int i = 0; i < ParameterTable::kWords; ++i)
-        if (const std::optional<quint16> word = words[size_t(i)])
-            table_.StoreReceived(i, *word);
-    if (table_.IsProgrammed()) {
-        table_[ParameterTable::kShadow22] = table_[kFlagsAWord];
-        table_[ParameterTable::kShadow47] = table_[kFlagsBWord];
-    } else if (prompter_.AskYesNo(texts_[Text::NotProgrammedCaption], texts_[Text::NotProgrammed])) {
-        factoryReset();
-    }
-}
-
-void ParameterTransfer::writeWord(int index, int leadingPauseMs, int trailingPauseMs)
-{
-    WriteParameter(cmds_, quint8(index), table_.word(index), leadingPauseMs);
-    if (trailingPauseMs > 0)
-        cmds_.link().Sleep(trailingPauseMs);
-}
-
-void ParameterTransfer::writeAll()
-{
-    WriteAllParameters(cmds_, table_.values(), [this] { view_.StepProgress(); });
-}
-
-void ParameterTransfer::factoryReset()
+// The table takes the factory values at once; the steps write them out.
+void ParameterTransfer::addFactoryReset(LinkJob& job)
 {
     ApplyFactoryValues(table_);
-    writeAll();
-    resetMaps();
-    resetEmission();
+    table_.MarkAllKnown();
+    emit image_.ParametersChanged();
+    WriteAllParameters(job, table_.values(), [this] { view_.StepProgress(); });
+    addResetMaps(job);
+    addResetEmission(job);
     for (const ConfigField field : kClearedAfterEmission)
         SetShadowField(table_, field, 0);
     table_.CommitShadow(ParameterTable::kShadow47);
-    writeWord(kFlagsBWord, kEditorPauseMs);
-    resetTemperatureMap();
+    WriteParameter(job, quint8(kFlagsBWord), table_.word(kFlagsBWord), kEditorPauseMs);
+    addResetTemperatureMap(job);
 }
 
 // Cells from column 7 down to 1 and, within each, row 12 down to 1; then the axis
 // points; then the load curve. The progress bar runs over each phase.
-void ParameterTransfer::resetMaps()
+void ParameterTransfer::addResetMaps(LinkJob& job)
 {
     const quint16 pair = MapBankPairWord(kFactoryCellByte, kFactoryCellByte);
-    view_.SetProgressMaximum(kMapRows * kMapColumns);
+    job.Then([this] { view_.SetProgressMaximum(kMapRows * kMapColumns); });
     int done = 0;
     for (int column = kMapColumns - 1; column >= 0; --column) {
         for (int row = kMapRows - 1; row >= 0; --row) {
-            WriteMapCellSequence(cmds_, quint8(row), quint8(column), kFactoryCellByte,
+            WriteMapCellSequence(job, quint8(row), quint8(column), kFactoryCellByte,
                                  quint8(MapBankWordOfCell(row, column)), pair);
-            view_.SetProgressPosition(++done);
+            job.Then([this, position = ++done] { view_.SetProgressPosition(position); });
         }
     }
     const std::array<quint16, kMapPoints> points =
         MapPointWords(kStandardMapPoints, IgnitionType(table_), FastClock(table_));
-    view_.SetProgressMaximum(kMapPoints);
+    job.Then([this] { view_.SetProgressMaximum(kMapPoints); });
     for (int i = 0; i < kMapPoints; ++i) {
-        WriteMapPointSequence(cmds_, quint8(i), points[size_t(i)], kPointTailPauseMs);
-        view_.SetProgressPosition(i + 1);
+        WriteMapPointSequence(job, quint8(i), points[size_t(i)], kPointTailPauseMs);
+        job.Then([this, i] { view_.SetProgressPosition(i + 1); });
     }
-    view_.SetProgressMaximum(kCurvePoints);
+    job.Then([this] { view_.SetProgressMaximum(kCurvePoints); });
     for (int k = 0; k < kCurvePoints; ++k) {
-        WriteCurvePointSequence(cmds_, quint8(k), kFactoryCurveByte);
-        view_.SetProgressPosition(k + 1);
+        WriteCurvePointSequence(job, quint8(k), kFactoryCurveByte);
+        job.Then([this, k] { view_.SetProgressPosition(k + 1); });
     }
 }
 
-void ParameterTransfer::resetEmission()
+void ParameterTransfer::addResetEmission(LinkJob& job)
 {
-    const std::array<quint16, kEmissionWords> block =
-        EmissionDefaults(FastClock(table_), IgnitionType(table_));
+    const std::array<quint16, kEmissionWords> block = EmissionDefaults(FastClock(table_), IgnitionType(table_));
     for (int i = 0; i < kEmissionWords; ++i)
-        WriteEmissionSequence(cmds_, quint8(i), block[size_t(i)]);
+        WriteEmissionSequence(job, quint8(i), block[size_t(i)]);
 }
 
 // The corrections first, then the temperature points.
-void ParameterTransfer::resetTemperatureMap()
+void ParameterTransfer::addResetTemperatureMap(LinkJob& job)
 {
     for (size_t k = 0; k < kDefaultTempCorrections.size(); ++k)
-        WriteTempCorrectionSequence(cmds_, quint8(k), kDefaultTempCorrections[k]);
+        WriteTempCorrectionSequence(job, quint8(k), kDefaultTempCorrections[k]);
     for (size_t k = 0; k < kDefaultTempBreakpoints.size(); ++k)
-        WriteTempBreakpointSequence(cmds_, quint8(k), kDefaultTempBreakpoints[k]);
+        WriteTempBreakpointSequence(job, quint8(k), kDefaultTempBreakpoints[k]);
 }
 
 } // namespace zantrel

@@ -1,14 +1,23 @@
 #pragma once
 
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
 namespace zantrel {
 
-class EcuCommands;
+class ControllerImage;
 class LanguageStrings;
+class LinkGate;
+class LinkJob;
 class ParameterTable;
 class Prompter;
+enum class JobOutcome;
 
-// What a transfer shows while it runs. The main window implements it with ProgressBar1
-// and its table-to-screen refresh.
+// What a transfer shows while it runs. The main window implements it with ProgressBar1,
+// the status field and its table-to-screen refresh.
 class ParameterTransferView {
 public:
     virtual ~ParameterTransferView() = default;
@@ -16,31 +25,39 @@ public:
     virtual void SetProgressMaximum(int maximum) = 0; // with a step of 1
     virtual void SetProgressPosition(int position) = 0;
     virtual void StepProgress() = 0;
-    // The table-to-screen refresh in its after-read form; it runs after every read-all,
-    // outside the transfer, so it may write words itself.
-    virtual void RefreshAfterRead() = 0;
+    // The table-to-screen refresh in its after-read form, of the words this read
+    // received. It returns the words it set bits in that the controller must then be
+    // told (they are written after it, in that order).
+    virtual std::vector<int> RefreshAfterRead() = 0;
+    virtual void ShowStatus(const QString& text) = 0;
 };
 
 // Moves the ParameterTable between the program and the controller: the read of all 64
 // words, the single-word write of every editor, the write of all words, and the factory
-// reset with its default maps and correction tables. Every operation blocks for its
-// protocol pauses. One transfer runs at a time: an operation asked for while another is
-// under way (from a timer while a question box is open) is refused and returns false.
+// reset with its default maps and correction tables.
+//
+// A single word is written at once, inside the caller's handler. The read-all, the
+// write-all and the factory reset are jobs through the link gate: they start here and
+// end later while the window goes on. Anything asked for while a job runs is refused
+// (false) and sends nothing.
 class ParameterTransfer {
 public:
     static constexpr int kEditorPauseMs = 10;
     static constexpr int kHeatingPauseMs = 20; // words 41, 42, 43
 
-    ParameterTransfer(EcuCommands& cmds, ParameterTable& table, ParameterTransferView& view,
-                      Prompter& prompter, const LanguageStrings& texts);
+    ParameterTransfer(LinkGate& gate, ControllerImage& image, ParameterTransferView& view, Prompter& prompter,
+                      const LanguageStrings& texts);
 
-    // ButtonOdczytajParam: reads words 0..63 (a rejected or missing reply keeps the
-    // slot), checks the programmed marker (an unprogrammed controller is offered the
-    // factory reset), then runs the view's refresh.
+    // ButtonOdczytajParam: reads words 0..63 (a rejected or missing reply keeps the slot;
+    // a word still missing after the 64 reads is asked for once more), checks the
+    // programmed marker (an unprogrammed controller is offered the factory reset), runs
+    // the view's refresh and then the after-read job: the words the refresh set bits
+    // in, and the reads added with AddAfterRead. Says in the status field when words
+    // stayed unanswered.
     bool ReadAll();
     // One word as the editors write it: the leading pause, then "K", "E", "D" with the
     // low 16 bits of its slot, then the trailing pause that a few editors end with. False
-    // for a slot that is not a word (0..63).
+    // for a slot that is not a word (0..63) or while a job runs.
     bool WriteWord(int index, int leadingPauseMs = kEditorPauseMs, int trailingPauseMs = 0);
     // A bit-field editor's write: copies the shadow slot (64..67) into its word and
     // writes that word.
@@ -51,30 +68,32 @@ public:
     // block and temperature table.
     bool FactoryReset();
     // ResetSystemu2: asks first; on Yes the factory reset, word 53 cleared, and a read-all.
-    // True when the reset ran.
     bool MenuReset();
 
-    bool Busy() const { return busy_; }
+    // Steps that follow every read-all once its words are written back: the map read,
+    // the car-data read. Each call adds its steps to the after-read job.
+    void AddAfterRead(std::function<void(LinkJob& job)> steps);
+
+    bool Busy() const;
 
 private:
-    // Runs `work` unless another transfer is under way; false when refused.
-    template <typename Work>
-    bool exclusive(Work work);
+    bool start(LinkJob job, std::function<void(JobOutcome)> finished = {});
+    void wordsRead(JobOutcome outcome);
+    void refreshAndWriteBack(JobOutcome readOutcome);
+    void addFactoryReset(LinkJob& job);
+    void addResetMaps(LinkJob& job);
+    void addResetEmission(LinkJob& job);
+    void addResetTemperatureMap(LinkJob& job);
 
-    void readWords();
-    void writeWord(int index, int leadingPauseMs, int trailingPauseMs = 0);
-    void writeAll();
-    void factoryReset();
-    void resetMaps();
-    void resetEmission();
-    void resetTemperatureMap();
-
-    EcuCommands& cmds_;
+    LinkGate& gate_;
+    ControllerImage& image_;
     ParameterTable& table_;
     ParameterTransferView& view_;
     Prompter& prompter_;
     const LanguageStrings& texts_;
-    bool busy_ = false;
+    std::vector<std::function<void(LinkJob&)>> afterRead_;
+    // The jobs of this transfer end with it.
+    QObject lifetime_;
 };
 
 } // namespace zantrel

@@ -3,17 +3,18 @@
 #include "base/ShellWindow.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 
 namespace zantrel {
 
-ParameterTransferUi::ParameterTransferUi(ShellWindow& window, EcuCommands& cmds, ParameterTable& table,
-                                         Prompter& prompter, const LanguageStrings& texts)
+ParameterTransferUi::ParameterTransferUi(ShellWindow& window, LinkGate& gate, ControllerImage& image,
+                                         QLineEdit& status, Prompter& prompter, const LanguageStrings& texts)
     : QObject(&window.Widget())
-    , transfer_(cmds, table, *this, prompter, texts)
+    , status_(status)
+    , transfer_(gate, image, *this, prompter, texts)
 {
     ButtonOdczytajParam = new QPushButton(QStringLiteral("O"), &window.Widget());
     ButtonOdczytajParam->setObjectName(QStringLiteral("ButtonOdczytajParam"));
@@ -52,14 +53,16 @@ void ParameterTransferUi::SetProgressPosition(int position)
 void ParameterTransferUi::StepProgress()
 {
     ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum()));
-    // The transfer blocks the window; let the bar itself be painted as it moves.
-    ProgressBar1->repaint();
 }
 
-void ParameterTransferUi::RefreshAfterRead()
+std::vector<int> ParameterTransferUi::RefreshAfterRead()
 {
-    if (refresh_)
-        refresh_();
+    return refresh_ ? refresh_() : std::vector<int>{};
+}
+
+void ParameterTransferUi::ShowStatus(const QString& text)
+{
+    status_.setText(text);
 }
 
 } // namespace zantrel

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 
@@ -19,25 +20,28 @@ class ShellWindow;
 class ParameterTransferUi final : public QObject, public ParameterTransferView {
     Q_OBJECT
 public:
-    ParameterTransferUi(ShellWindow& window, EcuCommands& cmds, ParameterTable& table, Prompter& prompter,
-                        const LanguageStrings& texts);
+    ParameterTransferUi(ShellWindow& window, LinkGate& gate, ControllerImage& image, QLineEdit& status,
+                        Prompter& prompter, const LanguageStrings& texts);
 
     QPushButton* ButtonOdczytajParam = nullptr;
     QPushButton* ButtonZapisWszystkiego = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
 
     ParameterTransfer& Transfer() { return transfer_; }
-    // The table-to-screen refresh of the editors; runs after every read-all.
-    void SetRefresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
+    // The table-to-screen refresh of the editors; runs after every read-all and returns
+    // the words it set bits in.
+    void SetRefresh(std::function<std::vector<int>()> refresh) { refresh_ = std::move(refresh); }
 
     void SetProgressMaximum(int maximum) override;
     void SetProgressPosition(int position) override;
     void StepProgress() override;
-    void RefreshAfterRead() override;
+    std::vector<int> RefreshAfterRead() override;
+    void ShowStatus(const QString& text) override;
 
 private:
+    QLineEdit& status_;
     ParameterTransfer transfer_;
-    std::function<void()> refresh_;
+    std::function<std::vector<int>()> refresh_;
 };
 
 } // namespace zantrel

@@ -2,8 +2,8 @@
 
 #include "config/ConfigBitFields.h"
 #include "config/ParameterConversions.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterWords.h"
+#include "image/ParameterTable.h"
 #include "live/LiveConversions.h"
 
 #include <algorithm>
@@ -52,8 +52,7 @@ int IgnitionType(const ParameterTable& table)
 
 qint32 WordValue(const ParameterTable& table, int index)
 {
-    const quint16 word = table.word(index);
-    return ParameterWordAt(index).isSigned ? qint32(qint16(word)) : qint32(word);
+    return ParameterTable::SlotValueOf(index, table.word(index));
 }
 
 std::optional<double> UserValue(const ParameterTable& table, int index)
@@ -127,7 +126,7 @@ std::optional<qint32> RawFromUser(const ParameterTable& table, int index, double
         raw = TruncateToInt(v);
         break;
     }
-    return FitWord(raw, row.isSigned);
+    return FitWord(raw, IsSignedWord(index));
 }
 
 std::optional<QString> ParameterText(const ParameterTable& table, int index, QChar decimalSeparator)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/ParameterWordIndex.h"
+
 #include <QStringView>
 #include <QtGlobal>
 
@@ -67,14 +69,14 @@ struct ParameterControl {
 };
 
 // One controller word: who shows it, what it means, how it is coded and shown, how its
-// editor limits it, what the factory reset stores, and whether it arrives signed.
+// editor limits it and what the factory reset stores. Whether it travels signed is a
+// fact of the wire format (IsSignedWord).
 // Limits are in the unit the editor shows (ms, s, bar, percent, RPM, degrees C).
 struct ParameterWord {
     int index;
     std::array<ParameterControl, 4> controls; // main control first, then twins and partners
     const char* meaning;
     Encoding encoding;
-    bool isSigned;
     int decimals;  // shown decimals
     bool plusSign; // "+" in front of a value >= 0
     EditorLimits limits;
@@ -87,19 +89,5 @@ std::span<const ParameterWord> ParameterWords();
 const ParameterWord& ParameterWordAt(int index);
 // The word a control (or its twin) shows and edits; empty for a control of none.
 std::optional<int> WordOfControl(QStringView control);
-
-// Named words that the transfer and the conversions work with.
-constexpr int kIgnitionTypeWord = 21;
-constexpr int kFlagsAWord = 22;
-constexpr int kDynamicCorrectionWord = 23;
-constexpr int kFlagsBWord = 47;
-constexpr int kExtraCorrectionWord = 51;
-constexpr int kFallingDeltaWord = 53;
-constexpr int kFlagsCWord = 54;
-constexpr int kBoostWord = 12;
-constexpr int kHeatingTimeWord = 42;
-constexpr int kHeatingPulseWord = 43;
-constexpr int kPetrolInjectionWord = 45;
-constexpr int kHeatingStrengthWord = 57;
 
 } // namespace zantrel

@@ -5,13 +5,13 @@
 #include "config/FallingSwitchDelta.h"
 #include "config/InjectorHeating.h"
 #include "config/ParameterConversions.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterTransfer.h"
 #include "config/ParameterUnits.h"
 #include "config/ParameterWords.h"
 #include "config/PetrolInjectionType.h"
 #include "config/ReserveSensorPresets.h"
 #include "config/TemperatureCutoffs.h"
+#include "image/ParameterTable.h"
 
 #include <iterator>
 

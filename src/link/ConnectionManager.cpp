@@ -1,6 +1,7 @@
 #include "link/ConnectionManager.h"
 
 #include "base/LanguageStrings.h"
+#include "image/ControllerImage.h"
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
 #include "link/PortNames.h"
@@ -18,13 +19,22 @@ constexpr quint32 kProbesPerPort = 2;
 } // namespace
 
 ConnectionManager::ConnectionManager(EcuLink& link, EcuCommands& commands, QTimer& timerAutoconnect,
-                                     ConnectionView& view, const LanguageStrings& texts)
+                                     QTimer& timerReconnect, ConnectionView& view, ControllerImage& image,
+                                     const LanguageStrings& texts)
     : link_(link)
     , commands_(commands)
     , timer_(timerAutoconnect)
+    , reconnectTimer_(timerReconnect)
     , view_(view)
+    , image_(image)
     , texts_(texts)
 {
+    reconnectTimer_.setInterval(kReconnectIntervalMs);
+}
+
+const ControllerIdentity& ConnectionManager::Identity() const
+{
+    return image_.Identity();
 }
 
 QString ConnectionManager::ProgressText(int slot, quint32 tries)
@@ -43,12 +53,15 @@ bool ConnectionManager::ProbeIdentify()
     const std::optional<ControllerIdentity> id = ReadIdentify(commands_);
     if (!id)
         return false;
-    identity_ = *id;
+    image_.SetIdentity(*id);
     return true;
 }
 
 bool ConnectionManager::ConnectOnPort(int slot)
 {
+    if (link_.Reserved())
+        return false;
+    StopReconnecting();
     timer_.stop();
     link_.SetPortSlot(slot);
     link_.SetPortName(PortSlotName(slot, link_.LastPortName()));
@@ -57,7 +70,7 @@ bool ConnectionManager::ConnectOnPort(int slot)
     if (!link_.OpenPort()) {
         view_.ShowMessage(texts_[Text::PortBusy]);
     } else if (ProbeIdentify()) {
-        view_.SetCaption(IdentityCaption(BaseCaption(texts_), QString(), identity_));
+        view_.SetCaption(IdentityCaption(BaseCaption(texts_), QString(), Identity()));
         link_.SetConnected(true);
         ok = true;
     } else {
@@ -72,6 +85,7 @@ bool ConnectionManager::ConnectOnPort(int slot)
 
 void ConnectionManager::ToggleAutodetect()
 {
+    StopReconnecting();
     link_.SetConnected(false);
     probeTries_ = 0;
     if (timer_.isActive())
@@ -88,6 +102,9 @@ void ConnectionManager::nextSlot()
 
 void ConnectionManager::AutoconnectTick()
 {
+    // A job holds the link; the search goes on at the next tick after it.
+    if (link_.Reserved())
+        return;
     if (link_.PortOpen()) {
         if (probeTries_ >= kProbesPerPort) {
             link_.ClosePort();
@@ -118,15 +135,54 @@ void ConnectionManager::AutoconnectTick()
 
 void ConnectionManager::succeedAutodetect()
 {
-    view_.CheckPortItem(link_.PortSlot());
     view_.SetConnectingStatus(ProgressText(link_.PortSlot(), probeTries_));
-    const QString caption = IdentityCaption(BaseCaption(texts_), kEditionText, identity_);
+    timer_.stop();
+    view_.CloseConnectingWindow();
+    connectAsAutodetect();
+}
+
+void ConnectionManager::connectAsAutodetect()
+{
+    view_.CheckPortItem(link_.PortSlot());
+    const QString caption = IdentityCaption(BaseCaption(texts_), kEditionText, Identity());
     view_.SetCaption(caption);
     captionWithIdentity_ = caption;
     link_.SetConnected(true);
-    timer_.stop();
-    view_.CloseConnectingWindow();
     view_.StartParameterRead();
+}
+
+void ConnectionManager::PortLost()
+{
+    // A port lost while searching is only the next one the search moves past.
+    if (timer_.isActive())
+        return;
+    view_.ShowLinkNote(texts_[Text::PortLostRetrying].arg(link_.PortName()));
+    reconnectTimer_.start();
+}
+
+void ConnectionManager::ReconnectTick()
+{
+    if (link_.Reserved() || link_.PortOpen())
+        return;
+    if (!link_.OpenPort())
+        return;
+    if (!ProbeIdentify()) {
+        link_.ClosePort();
+        return;
+    }
+    reconnectTimer_.stop();
+    view_.ShowLinkNote(texts_[Text::Reconnected].arg(link_.PortName()));
+    connectAsAutodetect();
+}
+
+void ConnectionManager::StopReconnecting()
+{
+    reconnectTimer_.stop();
+}
+
+bool ConnectionManager::Reconnecting() const
+{
+    return reconnectTimer_.isActive();
 }
 
 } // namespace zantrel

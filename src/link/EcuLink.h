@@ -3,6 +3,8 @@
 #include "link/CommandFrame.h"
 #include "link/ReplyShapes.h"
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QtGlobal>
 
@@ -17,7 +19,12 @@ class Pause;
 // The single serial link to the controller. Sends one frame at a time with RTS raised
 // only while it goes out, and collects replies by polling the receive queue at most 21
 // times, 2 ms apart. What a reply means is for the caller to judge.
-class EcuLink {
+//
+// While a job holds the link (Reserved), only the job's own steps reach the device: any
+// other frame, collection or drain is refused and sends nothing. A device that fails a
+// write or reports that it has gone is closed at once, and PortLost is emitted.
+class EcuLink final : public QObject {
+    Q_OBJECT
 public:
     static constexpr int kReplyBufferSize = 128;
     static constexpr int kReceiveChunkSize = 768;
@@ -36,10 +43,11 @@ public:
     void ReadQueued(quint32 maximum);
 
     // The live poll's collection, a poll per timer tick instead of a sleep. `done` runs
-    // when the collection ends; it must take what it needs from the ReplyBuffer at once,
-    // because any other link operation first completes an in-flight collection (the
-    // remaining polls, blocking) and then overwrites the buffer.
-    void BeginCollect(quint32 expected, std::function<void()> done);
+    // when the collection ends, unless `owner` is gone by then; it must take what it needs
+    // from the ReplyBuffer at once, because any other link operation first completes an
+    // in-flight collection (the remaining polls, blocking) and then overwrites the buffer.
+    // Refused (false) while a job holds the link.
+    bool BeginCollect(quint32 expected, QObject* owner, std::function<void()> done);
     // One poll of the in-flight collection; true when it has ended.
     bool CollectStep();
     bool CollectionInFlight() const { return inFlight_; }
@@ -47,6 +55,9 @@ public:
 
     // A protocol pause on the link's clock.
     void Sleep(int ms);
+
+    // Whether a job holds the link; see LinkGate.
+    bool Reserved() const { return reserved_; }
 
     bool PortOpen() const { return portOpen_; }
     bool Connected() const { return connected_; }
@@ -67,9 +78,19 @@ public:
 
     SerialIo& io() { return io_; }
 
+signals:
+    // The device went away while open; the port is closed already.
+    void PortLost();
+
 private:
+    friend class JobRun;
+
+    // Whether an operation may reach the device now: not while a job holds the link,
+    // unless it is the job's own step.
+    bool mayUse() const { return !reserved_ || jobStep_; }
     void startCollection(quint32 expected);
     void pollOnce();
+    void losePort();
 
     SerialIo& io_;
     Pause& pause_;
@@ -90,7 +111,12 @@ private:
 
     bool inFlight_ = false;
     quint32 expected_ = 0;
+    QPointer<QObject> doneOwner_;
+    bool doneHasOwner_ = false;
     std::function<void()> done_;
+
+    bool reserved_ = false;
+    bool jobStep_ = false;
 };
 
 } // namespace zantrel

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QSlider>
+#include <QStatusBar>
 
 namespace zantrel {
 
@@ -20,8 +21,8 @@ QString PortItemName(int slot)
 }
 
 PortMenu::PortMenu(ShellWindow& window, TForm13& connecting, TForm14& chooser, QTimer& timerAutoconnect,
-                   EcuLink& link, EcuCommands& commands, const LanguageStrings& texts, Prompter& prompter,
-                   LastPortStore& settings, std::function<void()> parameterRead)
+                   EcuLink& link, EcuCommands& commands, ControllerImage& image, const LanguageStrings& texts,
+                   Prompter& prompter, LastPortStore& settings, std::function<void()> parameterRead)
     : QObject(&window.Widget())
     , window_(window)
     , timerAutoconnect_(timerAutoconnect)
@@ -32,8 +33,11 @@ PortMenu::PortMenu(ShellWindow& window, TForm13& connecting, TForm14& chooser, Q
     , parameterRead_(std::move(parameterRead))
     , connecting_(connecting)
     , chooser_(chooser)
-    , manager_(link, commands, timerAutoconnect, *this, texts)
+    , manager_(link, commands, timerAutoconnect, timerReconnect_, *this, image, texts)
 {
+    timerReconnect_.setObjectName(QStringLiteral("TimerReconnect"));
+    connect(&timerReconnect_, &QTimer::timeout, this, [this] { manager_.ReconnectTick(); });
+    connect(&link_, &EcuLink::PortLost, this, [this] { manager_.PortLost(); });
     for (int slot = 0; slot < kPortSlots; ++slot)
         connect(window_.MenuItem(PortItemName(slot)), &QAction::triggered, this,
                 [this, slot] { manager_.ConnectOnPort(slot); });
@@ -62,6 +66,7 @@ void PortMenu::ChooseLastPort()
     chooser_.PrepareForPortChoice(texts_[Text::SetPort]);
     if (chooser_.exec() != QDialog::Accepted)
         return;
+    manager_.StopReconnecting();
     const QString path = chooser_.EditDevicePath->text().trimmed();
     QString problem;
     if (path.isEmpty()) {
@@ -106,6 +111,11 @@ void PortMenu::SetConnectingStatus(const QString& text)
 void PortMenu::ShowMessage(const QString& text)
 {
     prompter_.Inform(QString(), text);
+}
+
+void PortMenu::ShowLinkNote(const QString& text)
+{
+    window_.StatusBar().showMessage(text);
 }
 
 void PortMenu::StartParameterRead()

@@ -4,10 +4,9 @@
 #include "link/LastPortStore.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
-
-class QTimer;
 
 namespace zantrel {
 
@@ -23,8 +22,8 @@ class PortMenu final : public QObject, public ConnectionView {
     Q_OBJECT
 public:
     PortMenu(ShellWindow& window, TForm13& connecting, TForm14& chooser, QTimer& timerAutoconnect,
-             EcuLink& link, EcuCommands& commands, const LanguageStrings& texts, Prompter& prompter,
-             LastPortStore& settings, std::function<void()> parameterRead);
+             EcuLink& link, EcuCommands& commands, ControllerImage& image, const LanguageStrings& texts,
+             Prompter& prompter, LastPortStore& settings, std::function<void()> parameterRead);
 
     ConnectionManager& Manager() { return manager_; }
     // Shows the last port in the caption of the COM8 item.
@@ -38,6 +37,7 @@ public:
     void CloseConnectingWindow() override;
     void SetConnectingStatus(const QString& text) override;
     void ShowMessage(const QString& text) override;
+    void ShowLinkNote(const QString& text) override;
     void StartParameterRead() override;
 
 private:
@@ -50,6 +50,7 @@ private:
     std::function<void()> parameterRead_;
     TForm13& connecting_;
     TForm14& chooser_;
+    QTimer timerReconnect_;
     ConnectionManager manager_;
 };
 

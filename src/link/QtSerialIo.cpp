@@ -50,7 +50,15 @@ bool QtSerialIo::isOpen() const
 
 bool QtSerialIo::usable() const
 {
-    return port_.isOpen() && port_.error() != QSerialPort::ResourceError;
+    return port_.isOpen() && !lost();
+}
+
+// A resource error is what the port reports once its device is gone; a write error
+// means the driver no longer takes bytes. Either way only closing helps.
+bool QtSerialIo::lost() const
+{
+    const QSerialPort::SerialPortError error = port_.error();
+    return error == QSerialPort::ResourceError || error == QSerialPort::WriteError;
 }
 
 bool QtSerialIo::setRts(bool on)
@@ -88,7 +96,7 @@ void QtSerialIo::waitUntilSent()
 
 void QtSerialIo::clearError()
 {
-    if (port_.error() != QSerialPort::ResourceError)
+    if (!lost())
         port_.clearError();
 }
 

@@ -20,6 +20,7 @@ public:
     void clearError() override;
     qint64 bytesQueued() override;
     qint64 read(char* data, qint64 max) override;
+    bool lost() const override;
 
     // The last open failure, for messages ("busy", "absent").
     QSerialPort::SerialPortError lastOpenError() const { return lastOpenError_; }

@@ -2,6 +2,8 @@
 
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
+#include "link/JobRun.h"
+#include "link/LinkJob.h"
 #include "link/ReplyShapes.h"
 
 namespace zantrel {
@@ -11,118 +13,163 @@ namespace {
 // Word-shape reads whose callers ask for 5 bytes: the sixth (";") still lands in the
 // buffer because completion is judged on the bytes before the current poll.
 constexpr quint32 kShortWordCount = 5;
+constexpr int kMapRetries = 1;
 
-template <typename Send>
-bool requestWord(EcuCommands& cmds, Send send, quint32 count, std::optional<quint8> echo)
+// A word-shape request whose accepted reply is stored into *out by `value`.
+template <typename T, typename Value>
+void requestWord(LinkJob& job, const CommandFrame& frame, quint32 count, std::optional<quint8> echo,
+                 int retries, std::shared_ptr<std::optional<T>> out, Value value)
 {
-    send();
-    cmds.link().CollectReply(count);
-    return AcceptWord(cmds.link().CurrentReply(), echo);
+    job.Request(
+        frame, count, [echo](const Reply& r) { return AcceptWord(r, echo); }, retries,
+        [out = std::move(out), value](const Reply* accepted) {
+            if (accepted)
+                *out = value(*accepted);
+        });
 }
 
-template <typename Send>
-bool requestWordWithRetry(EcuCommands& cmds, Send send)
+quint16 wordOf(const Reply& r) { return ReplyWordValue(r); }
+quint8 byteOf(const Reply& r) { return ReplyByteValue(r); }
+
+// One element of a readout array, shared with the job as its own slot.
+template <typename T>
+std::shared_ptr<std::optional<T>> slotOf(const std::shared_ptr<void>& owner, std::optional<T>& element)
 {
-    return requestWord(cmds, send, kShortWordCount, std::nullopt)
-        || requestWord(cmds, send, kShortWordCount, std::nullopt);
+    return std::shared_ptr<std::optional<T>>(owner, &element);
 }
 
-std::optional<quint16> wordIf(EcuCommands& cmds, bool accepted)
+// Runs a read straight through and hands back what its steps stored.
+template <typename Result, typename Build>
+Result runRead(EcuCommands& cmds, Build build)
 {
-    if (!accepted)
-        return std::nullopt;
-    return ReplyWordValue(cmds.link().CurrentReply());
-}
-
-std::optional<quint8> byteIf(EcuCommands& cmds, bool accepted)
-{
-    if (!accepted)
-        return std::nullopt;
-    return ReplyByteValue(cmds.link().CurrentReply());
+    auto out = std::make_shared<Result>();
+    LinkJob job;
+    build(job, out);
+    RunJob(cmds.link(), std::move(job));
+    return *out;
 }
 
 } // namespace
 
-std::optional<quint16> ReadParameterWord(EcuCommands& cmds, quint8 index)
+void ReadParameterWord(LinkJob& job, quint8 index, std::shared_ptr<WordReadout> out)
 {
-    return wordIf(cmds, requestWord(cmds, [&] { cmds.ReadParameter(index); }, kWordReplyLength, index));
+    requestWord(job, BuildFrame('d', index), kWordReplyLength, index, 0, std::move(out), wordOf);
 }
 
-ParameterReadout ReadParameterWords(EcuCommands& cmds, const std::function<void(int)>& progress)
+WordReadout ReadParameterWord(EcuCommands& cmds, quint8 index)
 {
-    ParameterReadout out;
-    EcuLink& link = cmds.link();
-    link.DrainInput();
-    link.Sleep(20);
+    return runRead<WordReadout>(cmds, [index](LinkJob& job, auto out) { ReadParameterWord(job, index, out); });
+}
+
+void ReadParameterWords(LinkJob& job, std::shared_ptr<ParameterReadout> out, std::function<void(int)> progress)
+{
+    job.Drain().Pause(20);
     for (int i = 0; i < kParameterWords; ++i) {
-        out[i] = ReadParameterWord(cmds, quint8(i));
+        ReadParameterWord(job, quint8(i), slotOf(out, (*out)[size_t(i)]));
         if (progress)
-            progress(i);
+            job.Then([progress, i] { progress(i); });
     }
-    return out;
+}
+
+ParameterReadout ReadParameterWords(EcuCommands& cmds)
+{
+    return runRead<ParameterReadout>(cmds, [](LinkJob& job, auto out) { ReadParameterWords(job, out); });
+}
+
+void ReadIdentify(LinkJob& job, std::shared_ptr<std::optional<ControllerIdentity>> out)
+{
+    job.Pause(20).Send('I').Collect(kIdentifyReplyLength).Then([out](LinkJob&, const Reply& reply) {
+        if (AcceptIdentify(reply))
+            *out = ControllerIdentity{reply.bytes[1], reply.bytes[2]};
+    });
 }
 
 std::optional<ControllerIdentity> ReadIdentify(EcuCommands& cmds)
 {
-    EcuLink& link = cmds.link();
-    link.Sleep(20);
-    cmds.Identify();
-    link.CollectReply(kIdentifyReplyLength);
-    const Reply reply = link.CurrentReply();
-    if (!AcceptIdentify(reply))
-        return std::nullopt;
-    return ControllerIdentity{reply.bytes[1], reply.bytes[2]};
+    return runRead<std::optional<ControllerIdentity>>(cmds, [](LinkJob& job, auto out) { ReadIdentify(job, out); });
 }
 
-std::array<std::optional<quint16>, 4> ReadCounterWords(EcuCommands& cmds)
+void ReadCounterWords(LinkJob& job, std::shared_ptr<CounterReadout> out)
 {
-    std::array<std::optional<quint16>, 4> out;
-    cmds.link().Sleep(10);
+    job.Pause(10);
     for (const int word : {35, 36, 38, 37})
-        out[word - kFirstCounterWord] = ReadParameterWord(cmds, quint8(word));
-    return out;
+        ReadParameterWord(job, quint8(word), slotOf(out, (*out)[size_t(word - kFirstCounterWord)]));
 }
 
-std::optional<quint16> ReadExtendedWord(EcuCommands& cmds, quint8 index)
+CounterReadout ReadCounterWords(EcuCommands& cmds)
 {
-    cmds.ReadExtended(index);
-    cmds.link().CollectReply(kWordReplyLength);
-    const Reply reply = cmds.link().CurrentReply();
-    if (!AcceptExtendedWord(reply, index))
-        return std::nullopt;
-    return ReplyWordValue(reply);
+    return runRead<CounterReadout>(cmds, [](LinkJob& job, auto out) { ReadCounterWords(job, out); });
+}
+
+void ReadExtendedWord(LinkJob& job, quint8 index, std::shared_ptr<WordReadout> out)
+{
+    job.Request(
+        BuildFrame('P', index), kWordReplyLength, [index](const Reply& r) { return AcceptExtendedWord(r, index); },
+        0, [out = std::move(out)](const Reply* accepted) {
+            if (accepted)
+                *out = ReplyWordValue(*accepted);
+        });
+}
+
+WordReadout ReadExtendedWord(EcuCommands& cmds, quint8 index)
+{
+    return runRead<WordReadout>(cmds, [index](LinkJob& job, auto out) { ReadExtendedWord(job, index, out); });
+}
+
+void ReadMaps(LinkJob& job, std::shared_ptr<MapReadout> out, std::function<void(int)> phase)
+{
+    const auto begin = [&job, &phase](int p) {
+        if (phase)
+            job.Then([phase, p] { phase(p); });
+    };
+    begin(0);
+    for (int i = 0; i < kMapPoints; ++i)
+        requestWord(job, BuildFrame('}', i), kShortWordCount, std::nullopt, kMapRetries,
+                    slotOf(out, out->points[size_t(i)]), wordOf);
+    begin(1);
+    for (int c = 0; c < kMapColumns; ++c)
+        for (int r = 0; r < kMapRows; ++r)
+            requestWord(job, BuildFrame('L', r, c), kShortWordCount, std::nullopt, kMapRetries,
+                        slotOf(out, out->cells[size_t(r)][size_t(c)]), byteOf);
+    begin(2);
+    for (int i = 0; i < kCurvePoints; ++i)
+        requestWord(job, BuildFrame('2', i), kShortWordCount, std::nullopt, kMapRetries,
+                    slotOf(out, out->curve[size_t(i)]), byteOf);
 }
 
 MapReadout ReadMaps(EcuCommands& cmds)
 {
-    MapReadout out;
-    for (int i = 0; i < kMapPoints; ++i)
-        out.points[i] = wordIf(cmds, requestWordWithRetry(cmds, [&] { cmds.ReadMapPoint(quint8(i)); }));
-    for (int c = 0; c < kMapColumns; ++c)
-        for (int r = 0; r < kMapRows; ++r)
-            out.cells[r][c] = byteIf(
-                cmds, requestWordWithRetry(cmds, [&] { cmds.ReadMapCell(quint8(r), quint8(c)); }));
-    for (int i = 0; i < kCurvePoints; ++i)
-        out.curve[i] = byteIf(cmds, requestWordWithRetry(cmds, [&] { cmds.ReadCurvePoint(quint8(i)); }));
-    return out;
+    return runRead<MapReadout>(cmds, [](LinkJob& job, auto out) { ReadMaps(job, out); });
 }
 
-std::optional<quint16> ReadEmissionWord(EcuCommands& cmds, quint8 index)
+void ReadEmissionWord(LinkJob& job, quint8 index, std::shared_ptr<WordReadout> out)
 {
-    return wordIf(cmds, requestWord(cmds, [&] { cmds.ReadEmission(index); }, kShortWordCount,
-                                    std::nullopt));
+    requestWord(job, BuildFrame('q', index), kShortWordCount, std::nullopt, 0, std::move(out), wordOf);
 }
 
-std::optional<quint8> ReadTempBreakpoint(EcuCommands& cmds, quint8 index)
+WordReadout ReadEmissionWord(EcuCommands& cmds, quint8 index)
 {
-    return byteIf(cmds, requestWord(cmds, [&] { cmds.ReadTempBreakpoint(index); },
-                                    kShortWordCount, std::nullopt));
+    return runRead<WordReadout>(cmds, [index](LinkJob& job, auto out) { ReadEmissionWord(job, index, out); });
 }
 
-std::optional<quint8> ReadTempCorrection(EcuCommands& cmds, quint8 index)
+void ReadTempBreakpoint(LinkJob& job, quint8 index, std::shared_ptr<ByteReadout> out)
 {
-    return byteIf(cmds, requestWord(cmds, [&] { cmds.ReadTempCorrection(index); },
-                                    kShortWordCount, std::nullopt));
+    requestWord(job, BuildFrame('.', index), kShortWordCount, std::nullopt, 0, std::move(out), byteOf);
+}
+
+ByteReadout ReadTempBreakpoint(EcuCommands& cmds, quint8 index)
+{
+    return runRead<ByteReadout>(cmds, [index](LinkJob& job, auto out) { ReadTempBreakpoint(job, index, out); });
+}
+
+void ReadTempCorrection(LinkJob& job, quint8 index, std::shared_ptr<ByteReadout> out)
+{
+    requestWord(job, BuildFrame('|', index), kShortWordCount, std::nullopt, 0, std::move(out), byteOf);
+}
+
+ByteReadout ReadTempCorrection(EcuCommands& cmds, quint8 index)
+{
+    return runRead<ByteReadout>(cmds, [index](LinkJob& job, auto out) { ReadTempCorrection(job, index, out); });
 }
 
 } // namespace zantrel

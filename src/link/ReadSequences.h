@@ -1,40 +1,54 @@
 #pragma once
 
-#include "link/ControllerIdentity.h"
+#include "image/ControllerIdentity.h"
 
 #include <QtGlobal>
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace zantrel {
 
 class EcuCommands;
+class LinkJob;
 
 // The fixed reads. A value is present only when its reply passed the acceptance test;
 // an absent value means the caller keeps what it had.
+//
+// Each read comes twice: as steps added to a job, whose results land in an object the
+// caller shares with the job, and straight through on the link's pause clock (for the
+// command-line tool and the tests), which runs the same steps.
 
 constexpr int kParameterWords = 64;
 using ParameterReadout = std::array<std::optional<quint16>, kParameterWords>;
+using WordReadout = std::optional<quint16>;
+using ByteReadout = std::optional<quint8>;
+
+// "d" i; collect 6; index echo checked.
+void ReadParameterWord(LinkJob& job, quint8 index, std::shared_ptr<WordReadout> out);
+WordReadout ReadParameterWord(EcuCommands& cmds, quint8 index);
 
 // DrainInput; 20 ms; "d" 0..63, each with its index echo checked. `progress` (if set)
 // is told each index after its reply was judged.
-ParameterReadout ReadParameterWords(EcuCommands& cmds,
-                                    const std::function<void(int index)>& progress = {});
-
-// "d" i; collect 6; index echo checked.
-std::optional<quint16> ReadParameterWord(EcuCommands& cmds, quint8 index);
+void ReadParameterWords(LinkJob& job, std::shared_ptr<ParameterReadout> out,
+                        std::function<void(int index)> progress = {});
+ParameterReadout ReadParameterWords(EcuCommands& cmds);
 
 // 20 ms; "I"; collect 5.
+void ReadIdentify(LinkJob& job, std::shared_ptr<std::optional<ControllerIdentity>> out);
 std::optional<ControllerIdentity> ReadIdentify(EcuCommands& cmds);
 
 // 10 ms; "d" 35, 36, 38, 37; each with its index echo. Indexed by word - 35.
-std::array<std::optional<quint16>, 4> ReadCounterWords(EcuCommands& cmds);
 constexpr int kFirstCounterWord = 35;
+using CounterReadout = std::array<std::optional<quint16>, 4>;
+void ReadCounterWords(LinkJob& job, std::shared_ptr<CounterReadout> out);
+CounterReadout ReadCounterWords(EcuCommands& cmds);
 
 // "P" i; collect 6; index echo checked.
-std::optional<quint16> ReadExtendedWord(EcuCommands& cmds, quint8 index);
+void ReadExtendedWord(LinkJob& job, quint8 index, std::shared_ptr<WordReadout> out);
+WordReadout ReadExtendedWord(EcuCommands& cmds, quint8 index);
 
 // The map read: axis points "}" 0..16, cells "L" column by column (rows 0..11 within
 // each), correction curve "2" 0..11. Every request that fails is sent once more.
@@ -47,11 +61,16 @@ struct MapReadout {
     std::array<std::array<std::optional<quint8>, kMapColumns>, kMapRows> cells;
     std::array<std::optional<quint8>, kCurvePoints> curve;
 };
+// `phase` (if set) is told when the points (0), the cells (1) and the curve (2) begin.
+void ReadMaps(LinkJob& job, std::shared_ptr<MapReadout> out, std::function<void(int phase)> phase = {});
 MapReadout ReadMaps(EcuCommands& cmds);
 
 // The word-shape reads of the emission and temperature tables (collect 5, no echo).
-std::optional<quint16> ReadEmissionWord(EcuCommands& cmds, quint8 index);
-std::optional<quint8> ReadTempBreakpoint(EcuCommands& cmds, quint8 index);
-std::optional<quint8> ReadTempCorrection(EcuCommands& cmds, quint8 index);
+void ReadEmissionWord(LinkJob& job, quint8 index, std::shared_ptr<WordReadout> out);
+WordReadout ReadEmissionWord(EcuCommands& cmds, quint8 index);
+void ReadTempBreakpoint(LinkJob& job, quint8 index, std::shared_ptr<ByteReadout> out);
+ByteReadout ReadTempBreakpoint(EcuCommands& cmds, quint8 index);
+void ReadTempCorrection(LinkJob& job, quint8 index, std::shared_ptr<ByteReadout> out);
+ByteReadout ReadTempCorrection(EcuCommands& cmds, quint8 index);
 
 } // namespace zantrel

@@ -31,6 +31,10 @@ public:
     virtual qint64 bytesQueued() = 0;
     // Takes up to max queued bytes; never waits for bytes not yet queued. -1 on failure.
     virtual qint64 read(char* data, qint64 max) = 0;
+
+    // The device has gone (an unplugged adapter, a closed pseudo-terminal): nothing but
+    // closing it helps.
+    virtual bool lost() const { return false; }
 };
 
 } // namespace zantrel

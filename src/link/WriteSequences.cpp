@@ -2,6 +2,8 @@
 
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
+#include "link/JobRun.h"
+#include "link/LinkJob.h"
 
 #include <algorithm>
 
@@ -9,119 +11,141 @@ namespace zantrel {
 
 namespace {
 
-void secondBankTail(EcuCommands& cmds, int bankWord, int value)
+void secondBankTail(LinkJob& job, int bankWord, int value)
 {
-    EcuLink& link = cmds.link();
-    link.Sleep(10);
-    cmds.SecondBankSelect(quint8(bankWord));
-    link.Sleep(30);
-    cmds.SecondBankValue(quint8(bankWord), value);
-    link.Sleep(10);
+    job.Pause(10).Send('4', bankWord).Pause(30).Send('7', bankWord, value).Pause(10);
 }
 
-void parameterSteps(EcuCommands& cmds, quint8 index, int value, int middlePauseMs)
+void parameterSteps(LinkJob& job, quint8 index, int value, int middlePauseMs)
 {
-    EcuLink& link = cmds.link();
-    cmds.ParameterSelect(index);
-    link.Sleep(30);
-    cmds.ParameterValue(index, value);
-    link.Sleep(middlePauseMs);
-    cmds.ParameterConfirm(index, value);
+    job.Send('K', index).Pause(30).Send('E', index, value).Pause(middlePauseMs).Send('D', index, value);
 }
 
 } // namespace
 
-void WriteParameter(EcuCommands& cmds, quint8 index, int value, int leadingPauseMs)
+void RunSequence(EcuCommands& cmds, const std::function<void(LinkJob&)>& build)
 {
-    cmds.link().Sleep(leadingPauseMs);
-    parameterSteps(cmds, index, value, 20);
+    LinkJob job;
+    build(job);
+    RunJob(cmds.link(), std::move(job));
 }
 
-void WriteAllParameters(EcuCommands& cmds, std::span<const qint32> values,
-                        const std::function<void()>& beforeWord)
+void WriteParameter(LinkJob& job, quint8 index, int value, int leadingPauseMs)
 {
-    EcuLink& link = cmds.link();
+    job.Pause(leadingPauseMs);
+    parameterSteps(job, index, value, 20);
+}
+
+void WriteParameter(EcuCommands& cmds, quint8 index, int value, int leadingPauseMs)
+{
+    RunSequence(cmds, [&](LinkJob& job) { WriteParameter(job, index, value, leadingPauseMs); });
+}
+
+void WriteAllParameters(LinkJob& job, std::span<const qint32> values, std::function<void()> beforeWord)
+{
     for (int i = 63; i >= 1; --i) {
         if (beforeWord)
-            beforeWord();
-        parameterSteps(cmds, quint8(i), values[i], 20);
-        link.Sleep(20);
+            job.Then(beforeWord);
+        parameterSteps(job, quint8(i), values[size_t(i)], 20);
+        job.Pause(20);
     }
-    parameterSteps(cmds, 0, kProgrammedMarker, 30);
-    link.Sleep(10);
+    parameterSteps(job, 0, kProgrammedMarker, 30);
+    job.Pause(10);
+}
+
+void WriteAllParameters(EcuCommands& cmds, std::span<const qint32> values)
+{
+    RunSequence(cmds, [&](LinkJob& job) { WriteAllParameters(job, values); });
+}
+
+void WriteMapPointSequence(LinkJob& job, quint8 index, int value, int tailPauseMs)
+{
+    job.Send(']', index, value).Pause(10).Send('>', index).Pause(20).Send('_', index, value).Pause(tailPauseMs);
+}
+
+void WriteMapCellSequence(LinkJob& job, quint8 row, quint8 column, quint8 value, quint8 bankWord, int bankValue)
+{
+    job.Send('F', row, column, value).Pause(10).Send('>', bankWord).Pause(20).Send('_', bankWord, bankValue).Pause(20);
+}
+
+void WriteCurvePointSequence(LinkJob& job, quint8 index, quint8 value)
+{
+    job.Send('!', index, value);
+    secondBankTail(job, kSecondBankCurveBase + index, value);
+}
+
+void WriteEmissionSequence(LinkJob& job, quint8 index, int value)
+{
+    job.Send('Q', index, value);
+    secondBankTail(job, kSecondBankEmissionBase + index, value);
+}
+
+void WriteTempBreakpointSequence(LinkJob& job, quint8 index, quint8 value)
+{
+    if (index >= EcuCommands::kTempBreakpoints)
+        return;
+    job.Send('%', index, value);
+    secondBankTail(job, kSecondBankTempBreakpointBase + index, value);
+}
+
+void WriteTempCorrectionSequence(LinkJob& job, quint8 index, quint8 value)
+{
+    if (index >= EcuCommands::kTempCorrections)
+        return;
+    job.Send('^', index, value);
+    secondBankTail(job, kSecondBankTempCorrectionBase + index, value);
+}
+
+void WriteExtendedWord(LinkJob& job, quint8 index, int value)
+{
+    job.Pause(10).Send('M', index).Pause(30).Send('U', index, HighByte(value), LowByte(value)).Pause(10);
+}
+
+void WriteCarDataBlock(LinkJob& job, std::span<const quint16> words)
+{
+    const int count = std::min<int>(kCarDataWrittenWords, int(words.size()));
+    for (int i = 0; i < count; ++i)
+        job.Pause(30).Send('M', i).Pause(30).Send('U', i, HighByte(words[size_t(i)]), LowByte(words[size_t(i)]));
 }
 
 void WriteMapPointSequence(EcuCommands& cmds, quint8 index, int value, int tailPauseMs)
 {
-    EcuLink& link = cmds.link();
-    cmds.WriteMapPoint(index, value);
-    link.Sleep(10);
-    cmds.MapBankSelect(index);
-    link.Sleep(20);
-    cmds.MapBankValue(index, value);
-    link.Sleep(tailPauseMs);
+    RunSequence(cmds, [&](LinkJob& job) { WriteMapPointSequence(job, index, value, tailPauseMs); });
 }
 
-void WriteMapCellSequence(EcuCommands& cmds, quint8 row, quint8 column, quint8 value,
-                          quint8 bankWord, int bankValue)
+void WriteMapCellSequence(EcuCommands& cmds, quint8 row, quint8 column, quint8 value, quint8 bankWord, int bankValue)
 {
-    EcuLink& link = cmds.link();
-    cmds.WriteMapCell(row, column, value);
-    link.Sleep(10);
-    cmds.MapBankSelect(bankWord);
-    link.Sleep(20);
-    cmds.MapBankValue(bankWord, bankValue);
-    link.Sleep(20);
+    RunSequence(cmds, [&](LinkJob& job) { WriteMapCellSequence(job, row, column, value, bankWord, bankValue); });
 }
 
 void WriteCurvePointSequence(EcuCommands& cmds, quint8 index, quint8 value)
 {
-    cmds.WriteCurvePoint(index, value);
-    secondBankTail(cmds, kSecondBankCurveBase + index, value);
+    RunSequence(cmds, [&](LinkJob& job) { WriteCurvePointSequence(job, index, value); });
 }
 
 void WriteEmissionSequence(EcuCommands& cmds, quint8 index, int value)
 {
-    cmds.WriteEmission(index, value);
-    secondBankTail(cmds, kSecondBankEmissionBase + index, value);
+    RunSequence(cmds, [&](LinkJob& job) { WriteEmissionSequence(job, index, value); });
 }
 
 void WriteTempBreakpointSequence(EcuCommands& cmds, quint8 index, quint8 value)
 {
-    if (index >= EcuCommands::kTempBreakpoints)
-        return;
-    cmds.WriteTempBreakpoint(index, value);
-    secondBankTail(cmds, kSecondBankTempBreakpointBase + index, value);
+    RunSequence(cmds, [&](LinkJob& job) { WriteTempBreakpointSequence(job, index, value); });
 }
 
 void WriteTempCorrectionSequence(EcuCommands& cmds, quint8 index, quint8 value)
 {
-    if (index >= EcuCommands::kTempCorrections)
-        return;
-    cmds.WriteTempCorrection(index, value);
-    secondBankTail(cmds, kSecondBankTempCorrectionBase + index, value);
+    RunSequence(cmds, [&](LinkJob& job) { WriteTempCorrectionSequence(job, index, value); });
 }
 
 void WriteExtendedWord(EcuCommands& cmds, quint8 index, int value)
 {
-    EcuLink& link = cmds.link();
-    link.Sleep(10);
-    cmds.ExtendedSelect(index);
-    link.Sleep(30);
-    cmds.ExtendedValue(index, value);
-    link.Sleep(10);
+    RunSequence(cmds, [&](LinkJob& job) { WriteExtendedWord(job, index, value); });
 }
 
 void WriteCarDataBlock(EcuCommands& cmds, std::span<const quint16> words)
 {
-    EcuLink& link = cmds.link();
-    const int count = std::min<int>(kCarDataWrittenWords, int(words.size()));
-    for (int i = 0; i < count; ++i) {
-        link.Sleep(30);
-        cmds.ExtendedSelect(quint8(i));
-        link.Sleep(30);
-        cmds.ExtendedValue(quint8(i), words[i]);
-    }
+    RunSequence(cmds, [&](LinkJob& job) { WriteCarDataBlock(job, words); });
 }
 
 } // namespace zantrel

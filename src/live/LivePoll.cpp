@@ -3,7 +3,6 @@
 #include "base/LanguageStrings.h"
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
-#include "link/ReplyShapes.h"
 #include "live/LiveRecord.h"
 
 namespace zantrel {
@@ -24,15 +23,19 @@ LivePoll::LivePoll(EcuLink& link, EcuCommands& commands, LiveRecord& record, con
 
 void LivePoll::Tick()
 {
+    // A job holds the link: nothing goes between its frames.
+    if (link_.Reserved())
+        return;
     if (!(link_.Connected() && link_.PortOpen())) {
         emit StatusText(texts_[link_.PortOpen() ? Text::EcuError : Text::ComError]);
         return;
     }
     if (link_.CollectionInFlight())
         return;
-    commands_.ReadLive();
-    link_.BeginCollect(kLiveReplyLength, [this] { judgeReply(); });
-    stepTimer_.start();
+    if (!commands_.ReadLive())
+        return; // the port went away with this frame; the next tick reports it
+    if (link_.BeginCollect(kLiveReplyLength, this, [this] { judgeReply(); }))
+        stepTimer_.start();
 }
 
 void LivePoll::Step()
@@ -44,15 +47,15 @@ void LivePoll::Step()
 
 void LivePoll::judgeReply()
 {
-    const Reply reply = link_.CurrentReply();
-    if (LiveFrameShapeOk(reply)) {
+    const LiveJudgement judged = JudgeLiveReply(link_.CurrentReply());
+    if (judged.verdict == LiveVerdict::Record) {
         failures_ = 0;
-        if (LiveChecksumOk(reply)) {
-            record_.Assign(DecodeLiveWords(reply.bytes));
-            emit RecordAccepted();
-        }
+        record_.Assign(judged.words);
+        emit RecordAccepted();
         return;
     }
+    // A reply that fails any test, its checksum included, counts: a controller whose
+    // every reply is corrupt must not leave the view frozen without a word.
     if (failures_ >= kToleratedFailures)
         emit StatusText(texts_[Text::ComError]);
     else

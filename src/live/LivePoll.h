@@ -14,9 +14,9 @@ class LiveRecord;
 
 // The live poll of the 25 ms timer. A tick sends "V" and begins a collection whose
 // reply polls come from a 2 ms step timer, so the window is not held while the reply
-// arrives. A reply with the right shape and checksum becomes the live record; one with
-// a wrong checksum is dropped but counts as an answer; the eleventh unusable reply in a
-// row and every further one report "Com błąd".
+// arrives. A reply with the right shape and checksum becomes the live record; the
+// eleventh unusable reply in a row (missing, misshapen or with a wrong checksum) and
+// every further one report "Com błąd". While a job holds the link a tick does nothing.
 class LivePoll final : public QObject {
     Q_OBJECT
 public:

@@ -1,8 +1,8 @@
 #include "live/LiveViewModel.h"
 
 #include "config/ParameterConversions.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterUnits.h"
+#include "image/ParameterTable.h"
 #include "live/LiveConversions.h"
 #include "live/LiveRecord.h"
 #include "live/LiveTexts.h"

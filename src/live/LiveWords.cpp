@@ -24,4 +24,13 @@ std::array<quint8, kLiveReplyLength> EncodeLiveReply(const LiveWords& words)
     return reply;
 }
 
+LiveJudgement JudgeLiveReply(const Reply& reply)
+{
+    if (!LiveFrameShapeOk(reply))
+        return {};
+    if (!LiveChecksumOk(reply))
+        return {LiveVerdict::BadChecksum, {}};
+    return {LiveVerdict::Record, DecodeLiveWords(reply.bytes)};
+}
+
 } // namespace zantrel

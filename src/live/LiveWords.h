@@ -37,6 +37,15 @@ constexpr std::array<int, kCylinders> kGasTime{6, 7, 8, 9, 10, 11, 25, 26};
 
 // The words of a 67-byte live reply (shape and checksum are judged elsewhere).
 LiveWords DecodeLiveWords(std::span<const quint8> reply);
+
+// The one judgement of a live reply, for the live poll, the command-line tool and the
+// adaptation: a record only from a complete reply of the right shape and checksum.
+enum class LiveVerdict { Record, BadChecksum, Unusable };
+struct LiveJudgement {
+    LiveVerdict verdict = LiveVerdict::Unusable;
+    LiveWords words{}; // the record's words when the verdict is Record
+};
+LiveJudgement JudgeLiveReply(const Reply& reply);
 // The 67-byte reply that carries these words: "V", the words, the checksum, ";".
 std::array<quint8, kLiveReplyLength> EncodeLiveReply(const LiveWords& words);
 

@@ -1,8 +1,8 @@
 #include "live/ReserveLevel.h"
 
 #include "config/ConfigBitFields.h"
-#include "config/ParameterTable.h"
 #include "config/ReserveSensorPresets.h"
+#include "image/ParameterTable.h"
 
 #include <iterator>
 

@@ -1,8 +1,9 @@
 #include "maps/MapTabClick.h"
 
 #include "config/ConfigBitFields.h"
-#include "config/ParameterTable.h"
-#include "link/CommandSet.h"
+#include "image/ParameterTable.h"
+#include "link/LinkGate.h"
+#include "link/LinkJob.h"
 #include "link/WriteSequences.h"
 
 namespace zantrel {
@@ -15,12 +16,16 @@ constexpr int kLeadingPauseMs = 10;
 
 } // namespace
 
-void SelectLoadRpmMapOnTabClick(ParameterTable& table, EcuCommands& cmds)
+bool SelectLoadRpmMapOnTabClick(ParameterTable& table, LinkGate& gate)
 {
+    if (gate.Busy())
+        return false;
     SetShadowField(table, ConfigField::MapKind, kLoadRpmMapKind);
     table.CommitShadow(ParameterTable::kShadow47);
     const int word = *ParameterTable::WordOfShadow(ParameterTable::kShadow47);
-    WriteParameter(cmds, quint8(word), table[word], kLeadingPauseMs);
+    LinkJob job;
+    WriteParameter(job, quint8(word), table[word], kLeadingPauseMs);
+    return gate.RunNow(std::move(job)) == JobOutcome::Completed;
 }
 
 } // namespace zantrel

@@ -1,6 +1,7 @@
 #include "service/FuelCommands.h"
 
 #include "link/CommandSet.h"
+#include "link/EcuLink.h"
 #include "live/LiveRecord.h"
 #include "service/ErrorBits.h"
 
@@ -11,18 +12,25 @@ bool NeedsPreClear(const LiveRecord& record)
     return record[live::kStoredErrors] & errorbits::kLowPressure;
 }
 
-void SendFuelCommand(EcuCommands& cmds, const LiveRecord& record, FuelCommand command)
+QList<char> FuelFrames(const LiveRecord& record, FuelCommand command)
 {
-    if (command == FuelCommand::Petrol) {
-        cmds.SwitchToPetrol();
-        return;
+    switch (command) {
+    case FuelCommand::Petrol:
+        return {'B'};
+    case FuelCommand::Automatic:
+        return NeedsPreClear(record) ? QList<char>{'X', 'A'} : QList<char>{'A'};
+    case FuelCommand::Gas:
+        return NeedsPreClear(record) ? QList<char>{'X', 'G'} : QList<char>{'G'};
     }
-    if (NeedsPreClear(record))
-        cmds.ClearErrors();
-    if (command == FuelCommand::Automatic)
-        cmds.SwitchToAutomatic();
-    else
-        cmds.SwitchToGas();
+    return {};
+}
+
+bool SendFuelCommand(EcuCommands& cmds, const LiveRecord& record, FuelCommand command)
+{
+    for (const char frame : FuelFrames(record, command))
+        if (!cmds.link().SendFrame(BuildFrame(frame)))
+            return false;
+    return true;
 }
 
 FuelCommand ToggleFuel(EcuCommands& cmds, const LiveRecord& record, bool onGas)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 namespace zantrel {
 
 class EcuCommands;
@@ -11,9 +13,12 @@ enum class FuelCommand { Petrol, Automatic, Gas };
 // word 27) keeps the controller off gas until its memory is cleared.
 bool NeedsPreClear(const LiveRecord& record);
 
-// Sends "B", "A" or "G"; before "A" and "G" an "X" when the record needs it, with no
-// pause between the two frames.
-void SendFuelCommand(EcuCommands& cmds, const LiveRecord& record, FuelCommand command);
+// The frames of a fuel command in order: "B", "A" or "G"; before "A" and "G" an "X"
+// when the record needs it, with no pause between the two.
+QList<char> FuelFrames(const LiveRecord& record, FuelCommand command);
+
+// Sends FuelFrames; false when a frame did not go out.
+bool SendFuelCommand(EcuCommands& cmds, const LiveRecord& record, FuelCommand command);
 
 // The toggle: petrol while on gas, otherwise gas. Returns the command sent.
 FuelCommand ToggleFuel(EcuCommands& cmds, const LiveRecord& record, bool onGas);

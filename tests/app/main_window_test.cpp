@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "base/EntryFilters.h"
 #include "base/LanguageStrings.h"
-#include "config/ParameterTable.h"
+#include "image/ParameterTable.h"
 #include "link/ConnectingWindow.h"
 #include "link/EcuLink.h"
 #include "link/VirtualClock.h"

@@ -8,6 +8,7 @@ endif()
 
 # folder: the include prefixes its files may use besides their own folder
 set(allowed_base "")
+set(allowed_image "")
 set(allowed_widgets "base")
 
 file(GLOB folders LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR}/src ${SOURCE_DIR}/src/*)

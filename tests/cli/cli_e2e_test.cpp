@@ -235,22 +235,23 @@ TEST_F(CliEndToEnd, PortInUseIsBusy)
     holder.waitForFinished();
 }
 
-// The port goes away in the middle of a live run: the run ends, counting the polls that
-// got nothing, instead of hanging.
+// The port goes away in the middle of a live run: the run stops at once with the "port
+// went away" code, after printing what it got, instead of polling a dead port.
 TEST_F(CliEndToEnd, VanishingPortEndsTheLiveRun)
 {
     start({"--fault", "disconnect:6"});
     const CliRun run = cli({"--json", "live", "--count", "10"});
-    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(run.code, 7) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("the port went away")) << run.err.toStdString();
     const QStringList lines = run.outLines();
     ASSERT_FALSE(lines.isEmpty());
     const QJsonObject summary = QJsonDocument::fromJson(lines.last().toUtf8()).object().value("summary").toObject();
     // Six frames are answered: the identify, two parameter words, then the records.
     const int records = summary.value("records").toInt();
-    EXPECT_EQ(summary.value("polls").toInt(), 10);
     EXPECT_GE(records, 1);
     EXPECT_LE(records, 3);
-    EXPECT_EQ(summary.value("unanswered").toInt(), 10 - records);
+    EXPECT_LT(summary.value("polls").toInt(), 10);
+    EXPECT_EQ(summary.value("unanswered").toInt(), summary.value("polls").toInt() - records);
 }
 
 TEST(CliHelp, ListsCommandsAndExitCodes)

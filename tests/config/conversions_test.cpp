@@ -1,8 +1,8 @@
 #include "config/DynamicCorrection.h"
 #include "config/FallingSwitchDelta.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterUnits.h"
 #include "config/PetrolInjectionType.h"
+#include "image/ParameterTable.h"
 #include "live/LiveConversions.h"
 
 #include <gtest/gtest.h>

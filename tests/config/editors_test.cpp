@@ -3,13 +3,16 @@
 #include "config/EditorMembers.h"
 #include "config/ParameterEditors.h"
 #include "config/ParameterItemLists.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterTransfer.h"
 #include "config/ParameterWords.h"
+#include "image/ControllerIdentity.h"
+#include "image/ControllerImage.h"
+#include "image/ParameterTable.h"
 #include "link/CommandSet.h"
-#include "link/ControllerIdentity.h"
 #include "link/EcuLink.h"
+#include "link/LinkGate.h"
 #include "link/ReadSequences.h"
+#include "link/StepTimer.h"
 #include "link/VirtualClock.h"
 #include "link/WriteSequences.h"
 #include "live/LiveConversions.h"
@@ -32,20 +35,19 @@ public:
     void SetProgressMaximum(int) override {}
     void SetProgressPosition(int) override {}
     void StepProgress() override {}
-    void RefreshAfterRead() override
-    {
-        if (refresh)
-            refresh();
-    }
-    std::function<void()> refresh;
+    std::vector<int> RefreshAfterRead() override { return refresh ? refresh() : std::vector<int>{}; }
+    void ShowStatus(const QString&) override {}
+    std::function<std::vector<int>()> refresh;
 };
 
 constexpr Separators kComma{u',', u'.'};
 
 // The editors on a fake screen whose lists hold their items, over any link.
 struct EditorParts {
-    EditorParts(EcuCommands& cmds, Separators separators = kComma)
-        : transfer(cmds, table, view, prompter, texts)
+    EditorParts(EcuLink& link, VirtualClock& clock, Separators separators = kComma)
+        : stepTimer(clock)
+        , gate(link, stepTimer)
+        , transfer(gate, image, view, prompter, texts)
         , editors(table, transfer, screen, prompter, texts, separators)
     {
         for (const EditorMember& m : EditorMembers())
@@ -54,10 +56,13 @@ struct EditorParts {
         for (const TwinControl& t : TwinControls())
             if (const ItemList* list = FindItemList(QString::fromLatin1(t.twin)))
                 screen[t.twin].items = list->items;
-        view.refresh = [this] { editors.Refresh(true, identity); };
+        view.refresh = [this] { return editors.Refresh(true, identity); };
     }
 
-    ParameterTable table;
+    PauseStepTimer stepTimer;
+    LinkGate gate;
+    ControllerImage image;
+    ParameterTable& table = image.Parameters();
     NoView view;
     test::ScriptedPrompter prompter;
     LanguageStrings texts;
@@ -110,7 +115,7 @@ protected:
     test::ScriptedSerialIo io{clock};
     EcuLink link{io, clock};
     EcuCommands cmds{link};
-    EditorParts parts{cmds};
+    EditorParts parts{link, clock};
     ParameterTable& table = parts.table;
     test::FakeEditorScreen& screen = parts.screen;
     ParameterEditors& editors = parts.editors;
@@ -217,7 +222,7 @@ TEST_F(Editors, AnEmptyEditWritesNothingAndAsksNothing)
 
 TEST_F(Editors, ADotLocaleTakesTheDotAndRefusesTheComma)
 {
-    EditorParts dot(cmds, Separators{u'.', u','});
+    EditorParts dot(link, clock, Separators{u'.', u','});
     dot.table[kIgnitionTypeWord] = 2;
     dot.screen["EditPelneOtwarcie"].text = QStringLiteral("4.00");
     dot.editors.Exit(u"EditPelneOtwarcie");
@@ -339,7 +344,7 @@ TEST_F(Editors, AShortReturnDelayBecomesATenthOfASecond)
     EXPECT_EQ(screen["EditCzasPowrotuNaBenzQuillon"].text, QStringLiteral("0,1"));
     EXPECT_EQ(clock.trace(), WordWrite(20, 10));
 
-    EditorParts dot(cmds, Separators{u'.', u','});
+    EditorParts dot(link, clock, Separators{u'.', u','});
     dot.screen["EditCzasPowrotuNaBenz"].text = QStringLiteral("0.02");
     dot.editors.Exit(u"EditCzasPowrotuNaBenz");
     EXPECT_EQ(dot.screen["EditCzasPowrotuNaBenz"].text, QStringLiteral("0.1"));
@@ -563,7 +568,7 @@ TEST(EditorsOnTheSimulator, ARefreshAfterAReadLeavesVacuumAndTheLoadRpmMapInTheC
     words[47] = 0x8008; // map kind 2, CNG
     WriteAllParameters(rig.cmds, words);
 
-    EditorParts parts(rig.cmds);
+    EditorParts parts(rig.link, rig.clock);
     ASSERT_TRUE(parts.transfer.ReadAll());
 
     const ParameterReadout after = ReadParameterWords(rig.cmds);

@@ -1,10 +1,15 @@
 #include "base/LanguageStrings.h"
 #include "base/Prompter.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterTransfer.h"
+#include "image/ControllerImage.h"
+#include "image/ParameterTable.h"
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
+#include "link/JobRun.h"
+#include "link/LinkGate.h"
+#include "link/LinkJob.h"
 #include "link/ReadSequences.h"
+#include "link/StepTimer.h"
 #include "link/VirtualClock.h"
 #include "link/WriteSequences.h"
 #include "sim/DefaultTables.h"
@@ -29,25 +34,37 @@ public:
     void SetProgressMaximum(int maximum) override { maxima.push_back(maximum); }
     void SetProgressPosition(int position) override { positions.push_back(position); }
     void StepProgress() override { ++steps; }
-    void RefreshAfterRead() override
+    std::vector<int> RefreshAfterRead() override
     {
         ++refreshes;
         if (onRefresh)
             onRefresh();
+        return writeBack;
     }
+    void ShowStatus(const QString& text) override { statuses << text; }
 
     std::vector<int> maxima;
     std::vector<int> positions;
     int steps = 0;
     int refreshes = 0;
     std::function<void()> onRefresh;
+    std::vector<int> writeBack; // what the refresh asks to be written after it
+    QStringList statuses;
 };
 
-// The parts a transfer works on, over any link.
+// The parts a transfer works on, over any link; its jobs run on the link's clock.
 struct TransferParts {
-    explicit TransferParts(EcuCommands& cmds) : transfer(cmds, table, view, prompter, texts) {}
+    TransferParts(EcuLink& link, VirtualClock& clock)
+        : stepTimer(clock)
+        , gate(link, stepTimer)
+        , transfer(gate, image, view, prompter, texts)
+    {
+    }
 
-    ParameterTable table;
+    PauseStepTimer stepTimer;
+    LinkGate gate;
+    ControllerImage image;
+    ParameterTable& table = image.Parameters();
     RecordingView view;
     test::ScriptedPrompter prompter;
     LanguageStrings texts;
@@ -106,7 +123,7 @@ protected:
     test::ScriptedSerialIo io{clock};
     EcuLink link{io, clock};
     EcuCommands cmds{link};
-    TransferParts parts{cmds};
+    TransferParts parts{link, clock};
     ParameterTable& table = parts.table;
     RecordingView& view = parts.view;
     ParameterTransfer& transfer = parts.transfer;
@@ -139,8 +156,9 @@ TEST_F(ScriptedTransfer, ReadAllStoresAcceptedWordsAndKeepsRejectedSlots)
     const QStringList trace = clock.trace();
     EXPECT_EQ(trace.at(0), "20ms");
     EXPECT_EQ(trace.at(1), "d 00 00 00");
-    EXPECT_EQ(framesWith('d'), 64);
-    EXPECT_EQ(clock.frames().last(), "d 3f 00 00");
+    // The four lost words are asked for once more, in order, after the 64.
+    EXPECT_EQ(framesWith('d'), 64 + 4);
+    EXPECT_EQ(clock.frames().mid(64), (QStringList{"d 07 00 00", "d 09 00 00", "d 0b 00 00", "d 0c 00 00"}));
     EXPECT_EQ(view.maxima, std::vector<int>{63});
     ASSERT_EQ(view.positions.size(), 64u);
     EXPECT_EQ(view.positions.front(), 0);
@@ -149,16 +167,15 @@ TEST_F(ScriptedTransfer, ReadAllStoresAcceptedWordsAndKeepsRejectedSlots)
     EXPECT_TRUE(parts.prompter.questions.empty());
 }
 
-// The shadows of words 22 and 47 follow the read only when the marker says programmed;
-// an unprogrammed controller is asked about, and No leaves the table as read.
+// The shadows of words 22 and 47 follow the words read, whatever the marker says; an
+// unprogrammed controller is asked about, and No leaves the table as read.
 TEST_F(ScriptedTransfer, MarkerDecidesBetweenShadowsAndTheResetQuestion)
 {
     struct Case {
         quint16 marker;
         bool asked;
-        bool shadowsCopied;
     };
-    for (const Case c : {Case{0xAAAA, false, true}, Case{0x0000, false, true}, Case{0x5555, true, false}}) {
+    for (const Case c : {Case{0xAAAA, false}, Case{0x0000, false}, Case{0x5555, true}}) {
         words[0] = c.marker;
         words[22] = 0x8030;
         words[47] = 0x0104;
@@ -172,8 +189,8 @@ TEST_F(ScriptedTransfer, MarkerDecidesBetweenShadowsAndTheResetQuestion)
         EXPECT_TRUE(transfer.ReadAll());
 
         EXPECT_EQ(parts.prompter.questions.size(), c.asked ? 1u : 0u) << std::hex << c.marker;
-        EXPECT_EQ(table[ParameterTable::kShadow22], c.shadowsCopied ? 0x8030 : 0x11) << std::hex << c.marker;
-        EXPECT_EQ(table[ParameterTable::kShadow47], c.shadowsCopied ? 0x0104 : 0x22) << std::hex << c.marker;
+        EXPECT_EQ(table[ParameterTable::kShadow22], 0x8030) << std::hex << c.marker;
+        EXPECT_EQ(table[ParameterTable::kShadow47], 0x0104) << std::hex << c.marker;
         EXPECT_EQ(table[0], c.marker);
         EXPECT_EQ(clock.frames().size(), 64) << "nothing but the reads";
         EXPECT_EQ(view.refreshes, refreshesBefore + 1);
@@ -239,33 +256,101 @@ TEST_F(ScriptedTransfer, WriteAllGoesFrom63DownAndEndsWithTheMarker)
     EXPECT_EQ(table[0], 0x1234) << "the marker is sent, the slot is left";
 }
 
-// A question box keeps the event loop running; a transfer asked for meanwhile is refused.
+// While a job runs, every other transfer is refused and nothing goes between its frames;
+// once it has ended, the next one runs.
 TEST_F(ScriptedTransfer, ASecondTransferWhileOneRunsIsRefused)
 {
-    struct NestingPrompter final : Prompter {
-        std::function<void()> whileAsking;
-        bool AskYesNo(const QString&, const QString&) override
-        {
-            whileAsking();
-            return false;
-        }
-        void Inform(const QString&, const QString&) override {}
-    } prompter;
-    LanguageStrings texts;
-    ParameterTransfer guarded(cmds, table, view, prompter, texts);
-    std::vector<bool> nested;
-    prompter.whileAsking = [&] {
-        nested.push_back(guarded.WriteAll());
-        nested.push_back(guarded.WriteWord(40));
-        nested.push_back(guarded.ReadAll());
-        nested.push_back(guarded.Busy());
-    };
+    parts.stepTimer.holding = true;
+    ASSERT_TRUE(transfer.WriteAll());
+    parts.stepTimer.RunOne();
+    ASSERT_TRUE(transfer.Busy());
+    const QStringList before = clock.frames();
+    parts.prompter.answers = {true};
+    EXPECT_FALSE(transfer.WriteAll());
+    EXPECT_FALSE(transfer.WriteWord(40));
+    EXPECT_FALSE(transfer.WriteShadow(ParameterTable::kShadow47));
+    EXPECT_FALSE(transfer.ReadAll());
+    EXPECT_FALSE(transfer.FactoryReset());
+    EXPECT_FALSE(transfer.MenuReset());
+    EXPECT_EQ(clock.frames(), before);
+    EXPECT_TRUE(parts.prompter.questions.empty());
 
-    EXPECT_FALSE(guarded.MenuReset());
-    EXPECT_EQ(nested, (std::vector<bool>{false, false, false, true}));
-    EXPECT_TRUE(clock.frames().isEmpty());
-    EXPECT_FALSE(guarded.Busy());
-    EXPECT_TRUE(guarded.WriteWord(40));
+    parts.stepTimer.RunAll();
+    EXPECT_FALSE(transfer.Busy());
+    EXPECT_EQ(clock.frames().size(), 64 * 3);
+    EXPECT_TRUE(transfer.WriteWord(40));
+}
+
+// A read that loses words: the shadows take only the words it received, the status
+// field says how many came, and a word that failed once is asked for once more before
+// it counts as lost.
+TEST_F(ScriptedTransfer, AReadThatLosesWordsSaysSoAndKeepsTheShadows)
+{
+    struct Case {
+        const char* name;
+        std::map<int, Fault> faults;
+        QStringList statuses;
+    };
+    std::map<int, Fault> everyWord;
+    for (int i = 0; i < 64; ++i)
+        everyWord[i] = Fault::WrongEcho;
+    const std::vector<Case> cases = {
+        {"every reply rejected", everyWord, {"Odczytano 0 z 64 parametrów"}},
+        {"words 22 and 47 lost", {{22, Fault::WrongEcho}, {47, Fault::NoReply}}, {"Odczytano 62 z 64 parametrów"}},
+        {"all received", {}, {}},
+    };
+    for (const Case& c : cases) {
+        words[22] = 0x0020;
+        faults = c.faults;
+        table[ParameterTable::kShadow22] = 0x1111;
+        table[ParameterTable::kShadow47] = 0x2222;
+        view.statuses.clear();
+        clock.clearEvents();
+
+        EXPECT_TRUE(transfer.ReadAll()) << c.name;
+
+        EXPECT_EQ(framesWith('d'), 64 + int(faults.size())) << c.name;
+        EXPECT_EQ(clock.frames().size(), 64 + faults.size()) << c.name << ": nothing but reads";
+        EXPECT_EQ(table.Known(22), !faults.count(22)) << c.name;
+        EXPECT_EQ(table[ParameterTable::kShadow22], faults.count(22) ? 0x1111 : 0x0020) << c.name;
+        EXPECT_EQ(table[ParameterTable::kShadow47], faults.count(47) ? 0x2222 : 0x0100 + 47) << c.name;
+        EXPECT_EQ(view.statuses, c.statuses) << c.name;
+        EXPECT_TRUE(parts.prompter.questions.empty()) << c.name;
+    }
+}
+
+// A reply lost to an overslept poll comes with the second request: nothing is lost.
+TEST_F(ScriptedTransfer, AWordMissedOnceIsReadOnTheSecondRequest)
+{
+    int asked = 0;
+    io.onWrite = [&](const QByteArray& frame) {
+        if (frame.at(0) == 'd' && frame.at(1) == 30 && ++asked == 1)
+            return;
+        answer(frame);
+    };
+    EXPECT_TRUE(transfer.ReadAll());
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(table.KnownCount(), 64);
+    EXPECT_EQ(table[30], 0x0100 + 30);
+    EXPECT_TRUE(view.statuses.isEmpty());
+}
+
+// No to the not-programmed question: the shadows still come from the words just read,
+// so a write-back sends the received word 22 with its bit, never a stale shadow.
+TEST_F(ScriptedTransfer, NoToTheResetQuestionWritesBackFromTheReceivedWords)
+{
+    words[0] = 0x5555;
+    words[22] = 0x0020;
+    table[ParameterTable::kShadow22] = 0x1111;
+    parts.prompter.answers = {false};
+    view.onRefresh = [&] { table[22] = table[ParameterTable::kShadow22] | 0x8000; };
+    view.writeBack = {22};
+    clock.clearEvents();
+
+    EXPECT_TRUE(transfer.ReadAll());
+
+    EXPECT_EQ(parts.prompter.questions.size(), 1u);
+    EXPECT_EQ(clock.frames().mid(64), (QStringList{"K 16 00 00", "E 16 80 20", "D 16 80 20"}));
 }
 
 // ---- the simulated controller ----
@@ -376,19 +461,21 @@ void Scramble(SimRig& rig)
     for (int i = 0; i < 64; ++i)
         junk[size_t(i)] = 0x4000 + 7 * i;
     WriteAllParameters(rig.cmds, junk);
-    WriteMapCellSequence(rig.cmds, 0, 0, 150, 18, 0x9696);
-    WriteMapPointSequence(rig.cmds, 3, 1234);
-    WriteCurvePointSequence(rig.cmds, 5, 90);
-    WriteEmissionSequence(rig.cmds, 2, 777);
-    WriteTempCorrectionSequence(rig.cmds, 1, 130);
-    WriteTempBreakpointSequence(rig.cmds, 4, 60);
+    RunSequence(rig.cmds, [](LinkJob& job) {
+        WriteMapCellSequence(job, 0, 0, 150, 18, 0x9696);
+        WriteMapPointSequence(job, 3, 1234);
+        WriteCurvePointSequence(job, 5, 90);
+        WriteEmissionSequence(job, 2, 777);
+        WriteTempCorrectionSequence(job, 1, 130);
+        WriteTempBreakpointSequence(job, 4, 60);
+    });
 }
 
 TEST(SimTransfer, FactoryResetSendsItsWholeSequenceAndTheControllerKeepsIt)
 {
     SimRig rig;
     Scramble(rig);
-    TransferParts parts(rig.cmds);
+    TransferParts parts(rig.link, rig.clock);
     ParameterTable& table = parts.table;
     ASSERT_TRUE(parts.transfer.ReadAll());
     ASSERT_EQ(table[54], 0x4000 + 7 * 54);
@@ -442,7 +529,7 @@ TEST(SimTransfer, UnprogrammedControllerIsResetOnYes)
     rig.link.SendFrame(BuildFrame('K', 0));
     rig.link.SendFrame(BuildFrame('E', 0, 0x5555));
     rig.link.SendFrame(BuildFrame('D', 0, 0x5555));
-    TransferParts parts(rig.cmds);
+    TransferParts parts(rig.link, rig.clock);
     parts.prompter.answers = {true};
     MapReadout maps;
     std::size_t framesAtRefresh = 0;
@@ -479,7 +566,7 @@ TEST(SimTransfer, MenuResetAsksThenResetsAndReadsBack)
 {
     SimRig rig;
     Scramble(rig);
-    TransferParts parts(rig.cmds);
+    TransferParts parts(rig.link, rig.clock);
     ASSERT_TRUE(parts.transfer.ReadAll());
     rig.clock.setRecording(true);
 

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 namespace zantrel {
 namespace {
 
@@ -91,7 +95,7 @@ TEST_F(CollectorTest, OverflowIsDroppedBeyond128Bytes)
 TEST_F(CollectorTest, OnePollTakesAtMost768Bytes)
 {
     io.deliver(pattern(1000, 5), 100);
-    link.BeginCollect(900, {});
+    link.BeginCollect(900, nullptr, {});
     clock.advanceUs(2000);
     link.CollectStep();
     EXPECT_EQ(link.LastReadCount(), 768u);
@@ -121,7 +125,7 @@ TEST_F(CollectorTest, StepwiseCollectionMatchesTheBlockingRule)
     const QByteArray reply = pattern(67);
     io.deliver(reply, 500);
     int done = 0;
-    link.BeginCollect(67, [&] { ++done; });
+    link.BeginCollect(67, nullptr, [&] { ++done; });
     EXPECT_TRUE(link.CollectionInFlight());
     clock.advanceUs(2000);
     EXPECT_FALSE(link.CollectStep());
@@ -138,7 +142,7 @@ TEST_F(CollectorTest, AnotherFrameFirstCompletesTheInFlightCollection)
     io.deliver(pattern(67), 500);
     QByteArray seenByCallback;
     int framesWhenDone = -1;
-    link.BeginCollect(67, [&] {
+    link.BeginCollect(67, nullptr, [&] {
         seenByCallback = bufferHead(link, 67);
         framesWhenDone = int(clock.frames().size());
     });
@@ -152,7 +156,7 @@ TEST_F(CollectorTest, AnotherFrameFirstCompletesTheInFlightCollection)
 TEST_F(CollectorTest, StepwiseSilenceEndsAfter21Polls)
 {
     bool complete = true;
-    link.BeginCollect(5, [&] { complete = link.ReplyComplete(); });
+    link.BeginCollect(5, nullptr, [&] { complete = link.ReplyComplete(); });
     int steps = 0;
     while (!link.CollectStep())
         ++steps;
@@ -160,14 +164,53 @@ TEST_F(CollectorTest, StepwiseSilenceEndsAfter21Polls)
     EXPECT_FALSE(complete);
 }
 
-TEST_F(CollectorTest, AVanishedDeviceFailsWritesAndCollections)
+// A device that goes away is closed at once, whichever operation finds it gone, and
+// it is reported once: a frame sent after it is lost like any frame to a closed port.
+TEST_F(CollectorTest, AVanishedDeviceClosesThePortOnce)
 {
-    io.vanish();
-    EXPECT_FALSE(link.SendFrame(CommandFrame::Make('V')));
-    EXPECT_EQ(io.rtsChanges, (std::vector<bool>{true, false}));
-    link.CollectReply(67);
-    EXPECT_FALSE(link.ReplyComplete());
-    EXPECT_EQ(link.PollCount(), 21u);
+    struct Case {
+        const char* name;
+        std::function<void(EcuLink&)> operation;
+    };
+    const std::vector<Case> cases = {
+        {"a frame", [](EcuLink& l) { EXPECT_FALSE(l.SendFrame(CommandFrame::Make('V'))); }},
+        {"a collection", [](EcuLink& l) { l.CollectReply(67); }},
+        {"a drain", [](EcuLink& l) { l.DrainInput(); }},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(link.OpenPort()) << c.name;
+        int lost = 0;
+        const QMetaObject::Connection watch = QObject::connect(&link, &EcuLink::PortLost, [&] { ++lost; });
+        io.vanish();
+        c.operation(link);
+        EXPECT_FALSE(link.PortOpen()) << c.name;
+        EXPECT_FALSE(io.isOpen()) << c.name;
+        EXPECT_FALSE(link.ReplyComplete()) << c.name;
+        EXPECT_LE(link.PollCount(), 1u) << c.name;
+        EXPECT_EQ(lost, 1) << c.name;
+        EXPECT_FALSE(link.SendFrame(CommandFrame::Make('V'))) << c.name;
+        EXPECT_EQ(lost, 1) << c.name;
+        QObject::disconnect(watch);
+    }
+}
+
+// A collection outlives the object that began it: closing the port later completes it
+// without calling back into the dead object.
+TEST_F(CollectorTest, ACollectionWhoseOwnerIsGoneCallsNoOne)
+{
+    int calls = 0;
+    auto owner = std::make_unique<QObject>();
+    link.BeginCollect(67, owner.get(), [&] { ++calls; });
+    owner.reset();
+    link.ClosePort();
+    EXPECT_FALSE(link.CollectionInFlight());
+    EXPECT_EQ(calls, 0);
+
+    ASSERT_TRUE(link.OpenPort());
+    QObject alive;
+    link.BeginCollect(67, &alive, [&] { ++calls; });
+    link.ClosePort();
+    EXPECT_EQ(calls, 1);
 }
 
 TEST_F(CollectorTest, SendRaisesRtsOnlyAroundTheWrite)

@@ -1,7 +1,10 @@
 #include "base/LanguageStrings.h"
+#include "image/ControllerImage.h"
 #include "link/CommandSet.h"
 #include "link/ConnectionManager.h"
 #include "link/EcuLink.h"
+#include "link/JobRun.h"
+#include "link/LinkJob.h"
 #include "link/PortNames.h"
 #include "link/VirtualClock.h"
 
@@ -21,6 +24,7 @@ struct RecordingView : ConnectionView {
     void CloseConnectingWindow() override { windowOpen = false; }
     void SetConnectingStatus(const QString& t) override { status = t; }
     void ShowMessage(const QString& t) override { messages << t; }
+    void ShowLinkNote(const QString& t) override { notes << t; }
     void StartParameterRead() override { ++parameterReads; }
 
     QString caption = "base ";
@@ -29,6 +33,7 @@ struct RecordingView : ConnectionView {
     bool windowOpen = false;
     QString status;
     QStringList messages;
+    QStringList notes;
     int parameterReads = 0;
 };
 
@@ -63,9 +68,11 @@ protected:
     EcuLink link{io, clock};
     EcuCommands cmds{link};
     QTimer timer;
+    QTimer reconnectTimer;
     LanguageStrings texts;
     RecordingView view;
-    ConnectionManager manager{link, cmds, timer, view, texts};
+    ControllerImage image;
+    ConnectionManager manager{link, cmds, timer, reconnectTimer, view, image, texts};
     QString controllerDevice = DeviceForPortName("COM3");
     std::map<QString, int> probes;
 };
@@ -167,7 +174,8 @@ TEST_F(ConnectionTest, MenuConnect)
         EcuLink lnk(dev, clk);
         EcuCommands cm(lnk);
         RecordingView v;
-        ConnectionManager m(lnk, cm, timer, v, texts);
+        ControllerImage img;
+        ConnectionManager m(lnk, cm, timer, reconnectTimer, v, img, texts);
         const QString device = DeviceForPortName(QStringLiteral("COM%1").arg(c.slot + 1));
         if (c.absent)
             dev.absentDevices << device;
@@ -210,6 +218,65 @@ TEST_F(ConnectionTest, AFailedProbeKeepsTheLastIdentity)
     EXPECT_FALSE(manager.ConnectOnPort(2));
     EXPECT_EQ(manager.Identity().HardwareByte, 0x42);
     EXPECT_EQ(manager.Identity().SoftwareByte, 0x27);
+}
+
+// A connected port whose device goes away is reopened once a second; the controller
+// answering again connects as autodetection does. A user's own connect stops the retry.
+TEST_F(ConnectionTest, ALostPortIsReopenedUntilTheControllerAnswersAgain)
+{
+    QObject::connect(&link, &EcuLink::PortLost, [this] { manager.PortLost(); });
+    ASSERT_TRUE(manager.ConnectOnPort(2));
+    io.vanish();
+    EXPECT_FALSE(link.SendFrame(CommandFrame::Make('V')));
+    EXPECT_FALSE(link.PortOpen());
+    EXPECT_TRUE(manager.Reconnecting());
+    EXPECT_EQ(reconnectTimer.interval(), 1000);
+    EXPECT_EQ(view.notes, QStringList{"Port COM3 zniknął - ponawiam połączenie"});
+
+    // Unplugged: the device cannot be opened.
+    io.absentDevices << controllerDevice;
+    manager.ReconnectTick();
+    EXPECT_FALSE(link.PortOpen());
+    // Plugged in, but the controller is still silent: the port is closed again.
+    io.absentDevices.clear();
+    const QString device = controllerDevice;
+    controllerDevice.clear();
+    manager.ReconnectTick();
+    EXPECT_FALSE(link.PortOpen());
+    EXPECT_TRUE(manager.Reconnecting());
+
+    controllerDevice = device;
+    manager.ReconnectTick();
+    EXPECT_TRUE(link.Connected());
+    EXPECT_FALSE(manager.Reconnecting());
+    EXPECT_EQ(view.parameterReads, 2);
+    EXPECT_EQ(view.caption, "Zantrel - V 1.39 v.7.3.0D Corvane H.66 S.39");
+    EXPECT_EQ(view.notes.last(), "Połączono ponownie (COM3)");
+
+    io.vanish();
+    link.DrainInput();
+    EXPECT_TRUE(manager.Reconnecting());
+    manager.ToggleAutodetect();
+    EXPECT_FALSE(manager.Reconnecting());
+}
+
+// While a job holds the link, an autodetection tick and a connect send nothing.
+TEST_F(ConnectionTest, AutodetectionWaitsForARunningJob)
+{
+    LinkJob job;
+    job.Pause(50);
+    JobRun run(link, std::move(job));
+    ASSERT_TRUE(run.Advance().has_value());
+    manager.ToggleAutodetect();
+    clock.clearEvents();
+    manager.AutoconnectTick();
+    EXPECT_FALSE(manager.ConnectOnPort(2));
+    EXPECT_TRUE(clock.frames().isEmpty());
+    EXPECT_TRUE(io.openedDevices.isEmpty());
+    EXPECT_FALSE(run.Advance().has_value());
+    // Once the job has ended the search starts where it would have: on COM1.
+    EXPECT_GT(tickUntilConnected(20), 0);
+    EXPECT_EQ(io.openedDevices.value(0), DeviceForPortName("COM1"));
 }
 
 } // namespace

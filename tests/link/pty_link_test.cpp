@@ -77,12 +77,16 @@ TEST(PtyLink, AnAbsentDeviceDoesNotOpen)
     EXPECT_FALSE(link.SendFrame(CommandFrame::Make('V')));
 }
 
-TEST(PtyLink, APeerThatGoesAwayMakesCollectionsFailWithoutHanging)
+// The pseudo-terminal's other end closing is what an unplugged adapter looks like: the
+// link closes the port at once and says so, without hanging and without retrying.
+TEST(PtyLink, APeerThatGoesAwayClosesThePort)
 {
     test::PtyPeer peer(answerIdentify);
     QtSerialIo io;
     RealPause pause;
     EcuLink link(io, pause);
+    int lost = 0;
+    QObject::connect(&link, &EcuLink::PortLost, [&] { ++lost; });
     link.SetPortName(peer.path());
     ASSERT_TRUE(link.OpenPort());
     EcuCommands cmds(link);
@@ -90,7 +94,10 @@ TEST(PtyLink, APeerThatGoesAwayMakesCollectionsFailWithoutHanging)
     cmds.Identify();
     link.CollectReply(5);
     EXPECT_FALSE(link.ReplyComplete());
-    EXPECT_TRUE(link.ClosePort());
+    EXPECT_FALSE(link.PortOpen());
+    EXPECT_FALSE(io.isOpen());
+    EXPECT_EQ(lost, 1);
+    EXPECT_FALSE(link.ClosePort()) << "closed already";
 }
 
 } // namespace

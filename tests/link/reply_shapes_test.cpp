@@ -1,4 +1,4 @@
-#include "link/ControllerIdentity.h"
+#include "image/ControllerIdentity.h"
 #include "link/ReplyShapes.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,10 @@
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
+#include "link/JobRun.h"
+#include "link/LinkGate.h"
+#include "link/LinkJob.h"
 #include "link/ReadSequences.h"
+#include "link/StepTimer.h"
 #include "link/VirtualClock.h"
 #include "link/WriteSequences.h"
 
@@ -8,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace zantrel {
@@ -68,33 +74,64 @@ TEST_F(SequenceTest, WriteAllGoesDownAndEndsWithTheMarker)
     EXPECT_EQ(t.mid(63 * 6), (QStringList{"K 00 00 00", "30ms", "E 00 aa aa", "30ms", "D 00 aa aa", "10ms"}));
 }
 
-TEST_F(SequenceTest, MapAndSecondBankWrites)
+// Every fixed write, run straight through and as a job through the gate from its step
+// timer: both runners send the same frames with the same pauses.
+TEST_F(SequenceTest, EveryWriteGivesTheSameFramesAndPausesThroughBothRunners)
 {
-    struct Case { const char* name; std::function<void()> run; QStringList trace; };
-    const std::vector<Case> cases = {
-        {"map point", [&] { WriteMapPointSequence(cmds, 4, 0x1234); },
-         {"] 04 12 34", "10ms", "> 04 00 00", "20ms", "_ 04 12 34", "20ms"}},
-        {"map point from the editor", [&] { WriteMapPointSequence(cmds, 4, 0x1234, 30); },
-         {"] 04 12 34", "10ms", "> 04 00 00", "20ms", "_ 04 12 34", "30ms"}},
-        {"map cell", [&] { WriteMapCellSequence(cmds, 2, 3, 0x70, 0x21, 0x7071); },
-         {"F 02 03 70", "10ms", "> 21 00 00", "20ms", "_ 21 70 71", "20ms"}},
-        {"curve point", [&] { WriteCurvePointSequence(cmds, 3, 97); },
-         {"! 03 03 61", "10ms", "4 03 00 00", "30ms", "7 03 00 61", "10ms"}},
-        {"emission word", [&] { WriteEmissionSequence(cmds, 2, -3); },
-         {"Q 02 ff fd", "10ms", "4 1d 00 00", "30ms", "7 1d ff fd", "10ms"}},
-        {"temperature breakpoint", [&] { WriteTempBreakpointSequence(cmds, 4, 60); },
-         {"% 04 04 3c", "10ms", "4 14 00 00", "30ms", "7 14 00 3c", "10ms"}},
-        {"temperature correction", [&] { WriteTempCorrectionSequence(cmds, 5, 110); },
-         {"^ 05 05 6e", "10ms", "4 1a 00 00", "30ms", "7 1a 00 6e", "10ms"}},
-        {"breakpoint beyond the table", [&] { WriteTempBreakpointSequence(cmds, 5, 60); }, {}},
-        {"correction beyond the table", [&] { WriteTempCorrectionSequence(cmds, 6, 60); }, {}},
-        {"extended word", [&] { WriteExtendedWord(cmds, 61, 0xBEEF); },
-         {"10ms", "M 3d 00 00", "30ms", "U 3d be ef", "10ms"}},
+    std::vector<qint32> values(68);
+    for (int i = 0; i < 68; ++i)
+        values[i] = i + 0x100;
+    std::vector<quint16> carData(61);
+    for (int i = 0; i < 61; ++i)
+        carData[i] = quint16(0x4100 + i);
+
+    struct Case {
+        const char* name;
+        std::function<void(LinkJob&)> build;
+        QStringList trace; // empty: only the two runners are compared
     };
+    const std::vector<Case> cases = {
+        {"parameter", [](LinkJob& j) { WriteParameter(j, 0x2F, 0x0104, 10); },
+         {"10ms", "K 2f 00 00", "30ms", "E 2f 01 04", "20ms", "D 2f 01 04"}},
+        {"all parameters", [&](LinkJob& j) { WriteAllParameters(j, values); }, {}},
+        {"map point", [](LinkJob& j) { WriteMapPointSequence(j, 4, 0x1234); },
+         {"] 04 12 34", "10ms", "> 04 00 00", "20ms", "_ 04 12 34", "20ms"}},
+        {"map point from the editor", [](LinkJob& j) { WriteMapPointSequence(j, 4, 0x1234, 30); },
+         {"] 04 12 34", "10ms", "> 04 00 00", "20ms", "_ 04 12 34", "30ms"}},
+        {"map cell", [](LinkJob& j) { WriteMapCellSequence(j, 2, 3, 0x70, 0x21, 0x7071); },
+         {"F 02 03 70", "10ms", "> 21 00 00", "20ms", "_ 21 70 71", "20ms"}},
+        {"curve point", [](LinkJob& j) { WriteCurvePointSequence(j, 3, 97); },
+         {"! 03 03 61", "10ms", "4 03 00 00", "30ms", "7 03 00 61", "10ms"}},
+        {"emission word", [](LinkJob& j) { WriteEmissionSequence(j, 2, -3); },
+         {"Q 02 ff fd", "10ms", "4 1d 00 00", "30ms", "7 1d ff fd", "10ms"}},
+        {"temperature breakpoint", [](LinkJob& j) { WriteTempBreakpointSequence(j, 4, 60); },
+         {"% 04 04 3c", "10ms", "4 14 00 00", "30ms", "7 14 00 3c", "10ms"}},
+        {"temperature correction", [](LinkJob& j) { WriteTempCorrectionSequence(j, 5, 110); },
+         {"^ 05 05 6e", "10ms", "4 1a 00 00", "30ms", "7 1a 00 6e", "10ms"}},
+        {"breakpoint beyond the table", [](LinkJob& j) { WriteTempBreakpointSequence(j, 5, 60); }, {}},
+        {"correction beyond the table", [](LinkJob& j) { WriteTempCorrectionSequence(j, 6, 60); }, {}},
+        {"extended word", [](LinkJob& j) { WriteExtendedWord(j, 61, 0xBEEF); },
+         {"10ms", "M 3d 00 00", "30ms", "U 3d be ef", "10ms"}},
+        {"car data", [&](LinkJob& j) { WriteCarDataBlock(j, carData); }, {}},
+    };
+    PauseStepTimer timer{clock};
+    LinkGate gate{link, timer};
     for (const Case& c : cases) {
         clock.clearEvents();
-        c.run();
-        EXPECT_EQ(clock.trace(), c.trace) << c.name;
+        LinkJob straight;
+        c.build(straight);
+        EXPECT_EQ(RunJob(link, std::move(straight)), JobOutcome::Completed) << c.name;
+        const QStringList direct = clock.trace();
+
+        clock.clearEvents();
+        LinkJob timed;
+        c.build(timed);
+        std::optional<JobOutcome> outcome;
+        ASSERT_TRUE(gate.Start(std::move(timed), nullptr, [&](JobOutcome o) { outcome = o; })) << c.name;
+        EXPECT_EQ(outcome, JobOutcome::Completed) << c.name;
+        EXPECT_EQ(clock.trace(), direct) << c.name;
+        if (!c.trace.isEmpty() || QByteArray(c.name).contains("beyond"))
+            EXPECT_EQ(direct, c.trace) << c.name;
     }
 }
 
@@ -103,7 +140,7 @@ TEST_F(SequenceTest, CarDataBlockWritesWordsZeroTo59)
     std::vector<quint16> words(61);
     for (int i = 0; i < 61; ++i)
         words[i] = quint16(0x4100 + i);
-    WriteCarDataBlock(cmds, words);
+    RunSequence(cmds, [&](LinkJob& job) { WriteCarDataBlock(job, words); });
     const QStringList t = clock.trace();
     ASSERT_EQ(t.size(), 60 * 4);
     EXPECT_EQ(t.mid(0, 4), (QStringList{"30ms", "M 00 00 00", "30ms", "U 00 41 00"}));
@@ -123,7 +160,11 @@ TEST_F(SequenceTest, ParameterReadChecksTheIndexEcho)
     };
     io.deliver("stale", 0);
     std::vector<int> progress;
-    const ParameterReadout out = ReadParameterWords(cmds, [&](int i) { progress.push_back(i); });
+    auto read = std::make_shared<ParameterReadout>();
+    LinkJob job;
+    ReadParameterWords(job, read, [&](int i) { progress.push_back(i); });
+    RunJob(link, std::move(job));
+    const ParameterReadout& out = *read;
 
     const QStringList t = clock.trace();
     EXPECT_EQ(t.at(0), "20ms");

@@ -1,6 +1,9 @@
 #include "base/LanguageStrings.h"
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
+#include "link/LinkGate.h"
+#include "link/LinkJob.h"
+#include "link/StepTimer.h"
 #include "link/VirtualClock.h"
 #include "live/LivePoll.h"
 #include "live/LiveRecord.h"
@@ -140,7 +143,7 @@ struct ReplyCase {
 class LiveReplyCases : public LivePollTest, public ::testing::WithParamInterface<ReplyCase> {};
 
 // Three unanswered polls first, and a record that is not all zero: a rejected reply must
-// leave it and only an unusable one counts as a failure.
+// leave it and counts as a failure, a wrong checksum as much as a missing reply.
 TEST_P(LiveReplyCases, JudgesTheReply)
 {
     const ReplyCase& c = GetParam();
@@ -173,7 +176,7 @@ Bytes withByte(Bytes r, int index, quint8 value)
 INSTANTIATE_TEST_SUITE_P(
     Cases, LiveReplyCases,
     ::testing::Values(ReplyCase{"checksum 0x21", bytes(oneWordReply(0x21)), true, 0},
-                      ReplyCase{"checksum 0x22", bytes(oneWordReply(0x22)), false, 0},
+                      ReplyCase{"checksum 0x22", bytes(oneWordReply(0x22)), false, 4},
                       ReplyCase{"first byte", bytes(withByte(oneWordReply(0x21), 0, 'v')), false, 4},
                       ReplyCase{"terminator", bytes(withByte(oneWordReply(0x21), 66, ':')), false, 4},
                       ReplyCase{"66 bytes", bytes(oneWordReply(0x21), 66), false, 4},
@@ -199,15 +202,46 @@ TEST_F(LivePollTest, TheEleventhUnusableReplyAndEveryFurtherOneReportComError)
     EXPECT_EQ(statusTexts.size(), 2);
 }
 
-// A device that has gone away fails every read and write: the poll goes on counting and
-// reporting, without a record and without hanging.
-TEST_F(LivePollTest, AVanishedPortIsCountedLikeSilence)
+// A device that has gone away is closed by the first frame that finds it gone; from
+// then on every tick reports "Com błąd" at once and sends nothing.
+TEST_F(LivePollTest, AVanishedPortIsClosedAndReportedAtOnce)
 {
     io.vanish();
+    EXPECT_EQ(pollWith(std::nullopt), 0);
+    EXPECT_FALSE(link.PortOpen());
+    clock.clearEvents();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(pollWith(std::nullopt), 0);
+    EXPECT_EQ(statusTexts, (QStringList{"Com błąd", "Com błąd", "Com błąd"}));
+    EXPECT_TRUE(clock.events().empty());
+    EXPECT_EQ(accepted, 0);
+}
+
+// Every reply with a wrong checksum: the view would freeze on the last good record, so
+// the eleventh such reply says "Com błąd".
+TEST_F(LivePollTest, RepliesThatAllFailTheirChecksumReportComError)
+{
     for (int i = 0; i < 11; ++i)
-        EXPECT_EQ(pollWith(std::nullopt), int(EcuLink::kMaxPolls));
+        pollWith(bytes(oneWordReply(0x22)));
     EXPECT_EQ(statusTexts, QStringList{"Com błąd"});
     EXPECT_EQ(accepted, 0);
+}
+
+// While a job holds the link a tick sends nothing and starts no collection.
+TEST_F(LivePollTest, ATickDuringAJobSendsNothing)
+{
+    PauseStepTimer timer(clock);
+    timer.holding = true;
+    LinkGate gate(link, timer);
+    LinkJob job;
+    job.Pause(30).Send('d', 1);
+    ASSERT_TRUE(gate.Start(std::move(job), nullptr));
+    clock.clearEvents();
+    EXPECT_EQ(pollWith(std::nullopt), 0);
+    EXPECT_FALSE(link.CollectionInFlight());
+    EXPECT_TRUE(statusTexts.isEmpty());
+    timer.RunAll();
+    EXPECT_EQ(clock.trace(), (QStringList{"30ms", "d 01 00 00"}));
 }
 
 } // namespace

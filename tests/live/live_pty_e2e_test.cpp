@@ -2,9 +2,9 @@
 #include "link/EcuLink.h"
 #include "link/Pause.h"
 #include "link/QtSerialIo.h"
+#include "live/DiagnosticTimes.h"
 #include "live/LiveView.h"
 #include "live/ReadingsTab.h"
-#include "live/DiagnosticTimes.h"
 #include "live/StatusPanel.h"
 #include "widgets/RoundGauge.h"
 
@@ -29,7 +29,7 @@ protected:
         ASSERT_TRUE(sim.start(&error)) << error.toStdString();
         CommandLineOptions options = answering(false);
         options.port = sim.portPath();
-        Create(options, &ptyLink);
+        Create(options, &ptyLink, &realTimer);
         Show();
     }
     void TearDown() override
@@ -42,6 +42,7 @@ protected:
     QtSerialIo ptyIo;
     RealPause pause;
     EcuLink ptyLink{ptyIo, pause};
+    PreciseStepTimer realTimer;
 };
 
 int number(const QString& text, const char* unit)

@@ -1,6 +1,6 @@
 #include "config/ConfigBitFields.h"
-#include "config/ParameterTable.h"
 #include "config/ParameterWords.h"
+#include "image/ParameterTable.h"
 #include "live/LiveRecord.h"
 #include "live/LiveTexts.h"
 #include "live/LiveViewModel.h"

@@ -1,8 +1,10 @@
 #include "maps/MapTabClick.h"
 
-#include "config/ParameterTable.h"
-#include "link/CommandSet.h"
+#include "image/ParameterTable.h"
 #include "link/EcuLink.h"
+#include "link/LinkGate.h"
+#include "link/LinkJob.h"
+#include "link/StepTimer.h"
 #include "link/VirtualClock.h"
 
 #include "support/ScriptedSerialIo.h"
@@ -10,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace zantrel;
+using zantrel::PauseStepTimer;
 
 TEST(MapTabClick, SetsTheMapKindInTheShadowKeepsOtherBitsAndWritesWord47)
 {
@@ -29,12 +32,13 @@ TEST(MapTabClick, SetsTheMapKindInTheShadowKeepsOtherBitsAndWritesWord47)
         test::ScriptedSerialIo io(clock);
         EcuLink link(io, clock);
         ASSERT_TRUE(link.OpenPort());
-        EcuCommands cmds(link);
+        PauseStepTimer timer(clock);
+        LinkGate gate(link, timer);
         ParameterTable table;
         table[ParameterTable::kShadow47] = c.shadow;
         table[47] = 0x1234;
 
-        SelectLoadRpmMapOnTabClick(table, cmds);
+        EXPECT_TRUE(SelectLoadRpmMapOnTabClick(table, gate));
 
         EXPECT_EQ(table[ParameterTable::kShadow47], c.word);
         EXPECT_EQ(table[47], c.word);
@@ -42,4 +46,25 @@ TEST(MapTabClick, SetsTheMapKindInTheShadowKeepsOtherBitsAndWritesWord47)
                   (QStringList{"10ms", "K 2f 00 00", "30ms", "E 2f " + c.value, "20ms", "D 2f " + c.value}))
             << std::hex << c.shadow;
     }
+}
+
+// While a job holds the link the click changes nothing and sends nothing.
+TEST(MapTabClick, IsRefusedWhileAJobRuns)
+{
+    VirtualClock clock;
+    test::ScriptedSerialIo io(clock);
+    EcuLink link(io, clock);
+    ASSERT_TRUE(link.OpenPort());
+    PauseStepTimer timer(clock);
+    timer.holding = true;
+    LinkGate gate(link, timer);
+    LinkJob job;
+    job.Pause(30);
+    ASSERT_TRUE(gate.Start(std::move(job), nullptr));
+    ParameterTable table;
+    table[ParameterTable::kShadow47] = 0x000C;
+
+    EXPECT_FALSE(SelectLoadRpmMapOnTabClick(table, gate));
+    EXPECT_EQ(table[ParameterTable::kShadow47], 0x000C);
+    EXPECT_TRUE(clock.frames().isEmpty());
 }

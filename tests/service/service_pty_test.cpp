@@ -27,6 +27,7 @@ protected:
     QtSerialIo serial;
     RealPause pause;
     EcuLink port{serial, pause};
+    PreciseStepTimer realTimer;
     EcuCommands portCommands{port};
 };
 
@@ -42,7 +43,7 @@ TEST_F(ServicePtyTest, SwitchingToGasShowsLpgInTheStatusField)
     // The reducer counts as warm at once, so the change-over waits only for the command.
     WriteParameter(portCommands, 5, 0);
 
-    Create(answering(false), &port);
+    Create(answering(false), &port, &realTimer);
     Show();
     press("Ctrl+P");
     EXPECT_TRUE(statusBecomes("BENZYNA")) << window->EditStatus->text().toStdString();

@@ -30,7 +30,7 @@ protected:
         // A reducer warm enough for gas from the start; the drive scenario turns fast
         // enough for the change-over.
         WriteParameter(rig.cmds, kMinReducerWord, 0);
-        Create(answering(false), &rig.link);
+        Create(answering(false), &rig.link, &simTimer);
         Show();
         rig.link.SetConnected(true);
     }
@@ -55,6 +55,7 @@ protected:
 
     static constexpr int kMinReducerWord = 5;
     sim::test::SimRig rig{Controller([](auto& o) { o.scenario = sim::Scenario::Drive; })};
+    PauseStepTimer simTimer{rig.clock};
 };
 
 TEST_F(ServiceSimTest, FuelCommandsShowInTheNextRecords)

@@ -2,8 +2,10 @@
 
 #include "app/MainWindow.h"
 #include "base/LanguageStrings.h"
-#include "config/ParameterTable.h"
+#include "image/ControllerImage.h"
 #include "link/EcuLink.h"
+#include "link/LinkGate.h"
+#include "link/StepTimer.h"
 #include "link/VirtualClock.h"
 
 #include "support/ScriptedPrompter.h"
@@ -44,15 +46,19 @@ protected:
     void TearDown() override
     {
         window.reset();
+        gate.reset();
         QDir::setCurrent(previousDir);
     }
 
-    // On the scripted device, or on `other` (a simulator or a real port) when given.
-    void Create(CommandLineOptions options = answering(false), EcuLink* other = nullptr)
+    // On the scripted device, or on `other` (a simulator or a real port) when given, whose
+    // jobs then wait on `timer` (the simulator's virtual clock, or real time).
+    void Create(CommandLineOptions options = answering(false), EcuLink* other = nullptr, StepTimer* timer = nullptr)
     {
         if (options.settingsFile.isEmpty())
             options.settingsFile = workDir.filePath("qev.conf");
-        window = std::make_unique<TForm1>(other ? *other : link, parameters, texts, prompter, options);
+        EcuLink& used = other ? *other : link;
+        gate = std::make_unique<LinkGate>(used, timer ? *timer : stepTimer);
+        window = std::make_unique<TForm1>(used, *gate, image, texts, prompter, options);
     }
 
     void Show()
@@ -90,7 +96,10 @@ protected:
     VirtualClock clock;
     ScriptedSerialIo io{clock};
     EcuLink link{io, clock};
-    ParameterTable parameters;
+    PauseStepTimer stepTimer{clock};
+    std::unique_ptr<LinkGate> gate;
+    ControllerImage image;
+    ParameterTable& parameters = image.Parameters();
     LanguageStrings texts;
     ScriptedPrompter prompter;
     std::unique_ptr<TForm1> window;

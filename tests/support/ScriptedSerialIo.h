@@ -31,7 +31,7 @@ public:
     int clearErrorCalls = 0;
     int waitUntilSentCalls = 0;
 
-    void vanish(); // the device goes away: reads and writes fail, isOpen stays true
+    void vanish(); // the device goes away: reads and writes fail and it reports itself lost
 
     bool open(const QString& device) override;
     void close() override;
@@ -42,6 +42,7 @@ public:
     void clearError() override { ++clearErrorCalls; }
     qint64 bytesQueued() override;
     qint64 read(char* data, qint64 max) override;
+    bool lost() const override { return open_ && vanished_; }
 
 private:
     struct Pending { qint64 atUs; QByteArray bytes; };

@@ -1,1 +1,1 @@
-#include "config/ParameterTable.h"
+#include "image/ParameterTable.h"

@@ -1,7 +1,6 @@
-#include "config/ParameterTable.h"
+#include "image/ParameterTable.h"
 
-#include "config/ParameterWords.h"
-#include "link/WriteSequences.h"
+#include "image/ParameterWordIndex.h"
 
 namespace zantrel {
 
@@ -25,8 +24,34 @@ bool ParameterTable::StoreReceived(int index, quint16 raw)
 {
     if (index < 0 || index >= kWords)
         return false;
-    slots_[size_t(index)] = ParameterWordAt(index).isSigned ? qint32(qint16(raw)) : qint32(raw);
+    slots_[size_t(index)] = SlotValueOf(index, raw);
+    known_.set(size_t(index));
     return true;
+}
+
+qint32 ParameterTable::SlotValueOf(int index, quint16 raw)
+{
+    return IsSignedWord(index) ? qint32(qint16(raw)) : qint32(raw);
+}
+
+bool ParameterTable::Known(int index) const
+{
+    return index >= 0 && index < kWords && known_.test(size_t(index));
+}
+
+int ParameterTable::KnownCount() const
+{
+    return int(known_.count());
+}
+
+void ParameterTable::ForgetKnown()
+{
+    known_.reset();
+}
+
+void ParameterTable::MarkAllKnown()
+{
+    known_.set();
 }
 
 bool ParameterTable::IsProgrammed() const

@@ -1,7 +1,7 @@
 #include "config/ConfigBitFields.h"
 #include "config/FactoryParameters.h"
 #include "config/ParameterItemLists.h"
-#include "config/ParameterTable.h"
+#include "image/ParameterTable.h"
 #include "live/LiveConversions.h"
 
 #include <gtest/gtest.h>

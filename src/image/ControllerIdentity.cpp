@@ -1,4 +1,4 @@
-#include "link/ControllerIdentity.h"
+#include "image/ControllerIdentity.h"
 
 namespace zantrel {
 

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <bitset>
 #include <optional>
 
 namespace zantrel {
@@ -14,7 +15,6 @@ class ParameterTable {
 public:
     static constexpr int kWords = 64;
     static constexpr int kSlots = 68;
-    static constexpr int kMarkerWord = 0;
     static constexpr int kShadow22 = 64;
     static constexpr int kShadow47 = 65;
     static constexpr int kShadow54 = 66;
@@ -36,8 +36,20 @@ public:
     quint16 word(int index) const { return quint16((*this)[index] & 0xFFFF); }
 
     // A word as the controller sent it: the signed words are sign-extended into the slot,
-    // all others kept as 0..65535. False (and nothing stored) for an index beyond 0..63.
+    // all others kept as 0..65535; the word becomes known. False (and nothing
+    // stored) for an index beyond 0..63.
     bool StoreReceived(int index, quint16 raw);
+    // The slot value of a 16-bit word: sign-extended for the signed words.
+    static qint32 SlotValueOf(int index, quint16 raw);
+
+    // Which words hold what the controller holds, as far as the program knows: received
+    // since the last ForgetKnown (the start of a read of all words), or all of them once a
+    // write of all words has gone out. A word not known must not be shown as read nor
+    // written back.
+    bool Known(int index) const;
+    int KnownCount() const;
+    void ForgetKnown();
+    void MarkAllKnown();
 
     // Word 0 holds 0xAAAA on a programmed controller; 0 means the same.
     bool IsProgrammed() const;
@@ -50,6 +62,7 @@ public:
 
 private:
     std::array<qint32, kSlots> slots_{};
+    std::bitset<kWords> known_;
 };
 
 } // namespace zantrel
