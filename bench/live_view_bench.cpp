@@ -4,6 +4,7 @@
 //     the share of wall time the GUI thread spends handling events (blocked for the
 //     user) and the records accepted per second.
 //   live_view_bench [SECONDS]
+#include "BenchWindow.h"
 #include "app/MainWindow.h"
 #include "base/LanguageStrings.h"
 #include "base/Prompter.h"
@@ -34,47 +35,11 @@
 namespace {
 
 using namespace zantrel;
+using bench::BenchWindow;
+using bench::kDesignSize;
+using bench::TimedApplication;
 
-constexpr QSize kDesignSize(1009, 700);
 constexpr int kUpdates = 2000;
-
-class NoPrompter final : public Prompter {
-public:
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    void Inform(const QString&, const QString&) override {}
-};
-
-// Sums the time spent in the outermost event deliveries of the GUI thread.
-class TimedApplication final : public QApplication {
-public:
-    using QApplication::QApplication;
-
-    bool notify(QObject* receiver, QEvent* event) override
-    {
-        if (depth_++ > 0) {
-            const bool handled = QApplication::notify(receiver, event);
-            --depth_;
-            return handled;
-        }
-        QElapsedTimer t;
-        t.start();
-        const bool handled = QApplication::notify(receiver, event);
-        const qint64 ns = t.nsecsElapsed();
-        --depth_;
-        if (measuring) {
-            busyNs += ns;
-            longestNs = std::max(longestNs, ns);
-        }
-        return handled;
-    }
-
-    bool measuring = false;
-    qint64 busyNs = 0;
-    qint64 longestNs = 0;
-
-private:
-    int depth_ = 0;
-};
 
 double median(std::vector<qint64> v)
 {
@@ -87,50 +52,6 @@ double percentile90(std::vector<qint64> v)
     std::sort(v.begin(), v.end());
     return v[v.size() * 9 / 10] / 1000.0;
 }
-
-// The main window with both lambda probes and the injection bars shown, at the design
-// size, on a link of the caller's.
-struct BenchWindow {
-    explicit BenchWindow(EcuLink& link, const QString& port = {})
-        : gate(link, stepTimer)
-        , window(link, gate, image, texts, prompter, optionsFor(port))
-    {
-        parameters[55] = 1;
-        parameters[56] = 4;
-        parameters[21] = 2;
-        parameters[8] = 7000;
-        window.setWindowState(Qt::WindowNoState);
-        window.resize(kDesignSize);
-        window.show();
-        window.MenuItem(QStringLiteral("slupkiwtrysku"))->setChecked(true);
-        QCoreApplication::processEvents();
-    }
-    ~BenchWindow()
-    {
-        window.AnswerShutdownQuestion(false);
-        window.close();
-    }
-
-    // The window keeps its small files in the start directory and its settings file: both
-    // are the bench's own, in a directory of its own.
-    static CommandLineOptions optionsFor(const QString& port)
-    {
-        CommandLineOptions options;
-        options.autodetect = false;
-        options.settingsFile = QDir::current().filePath(QStringLiteral("qev.conf"));
-        if (!port.isEmpty())
-            options.port = port;
-        return options;
-    }
-
-    PreciseStepTimer stepTimer;
-    LinkGate gate;
-    ControllerImage image;
-    ParameterTable& parameters = image.Parameters();
-    LanguageStrings texts;
-    NoPrompter prompter;
-    TForm1 window;
-};
 
 void benchUpdate(TimedApplication&)
 {

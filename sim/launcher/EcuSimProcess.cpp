@@ -2,6 +2,12 @@
 
 #include <QDeadlineTimer>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+#endif
+
 namespace zantrel::sim {
 
 EcuSimProcess::EcuSimProcess(QStringList arguments)
@@ -25,6 +31,16 @@ QString EcuSimProcess::executable()
 bool EcuSimProcess::start(QString* error, int timeoutMs)
 {
     process_.setReadChannel(QProcess::StandardOutput);
+#ifdef Q_OS_LINUX
+    // The simulator ends with the process that started it, even one that aborts (a test
+    // stopped by a sanitizer) and never runs its destructors.
+    const pid_t parent = getpid();
+    process_.setChildProcessModifier([parent] {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent)
+            _exit(1);
+    });
+#endif
     process_.start(executable(), arguments_);
     if (!process_.waitForStarted(timeoutMs)) {
         *error = QStringLiteral("cannot start %1: %2").arg(executable(), process_.errorString());
