@@ -21,13 +21,12 @@ set(CPACK_PACKAGE_VENDOR Zantrel)
 set(CPACK_PACKAGE_CONTACT "Zantrel developers <zantrel@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "service and calibration tool for LPG/CNG gas injection controllers")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "service and calibration tool for LPG/CNG gas injection controllers
- An installer connects a PC to the controller's serial port and, with Zantrel,
- finds and identifies the controller, watches the engine live, edits its
- parameters and correction maps, switches fuel, tests injectors and reads errors.
- .
- The package also holds zantrel-cli, command-line access to a controller, and
- zantrel-ecusim, a simulated controller on a pseudo-terminal.")
+  "An installer connects a PC to the controller's serial port and, with Zantrel,
+finds and identifies the controller, watches the engine live, edits its
+parameters and correction maps, switches fuel, tests injectors and reads errors.
+
+The package also holds zantrel-cli, command-line access to a controller, and
+zantrel-ecusim, a simulated controller on a pseudo-terminal.")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
