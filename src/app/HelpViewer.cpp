@@ -1,6 +1,13 @@
 #include "app/HelpViewer.h"
 
+#include <QDir>
+
 namespace zantrel {
+
+QString HelpFilePath(const QString& shippedFolder)
+{
+    return QDir(shippedFolder).filePath(QString::fromLatin1(kHelpFile));
+}
 
 ViewerCommand HelpViewerCommand(const QString& helpPath)
 {

@@ -7,6 +7,9 @@ namespace zantrel {
 
 constexpr const char* kHelpFile = "help.txt";
 
+// The help file among the shipped files.
+[[nodiscard]] QString HelpFilePath(const QString& shippedFolder);
+
 // The plain-text viewer that opens the help file: Notepad on Windows, the desktop's
 // opener elsewhere. The program does not wait for it.
 struct ViewerCommand {

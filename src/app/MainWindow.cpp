@@ -236,6 +236,7 @@ void TForm1::RunCreationSteps(const CommandLineOptions& options)
     MenuItem(QStringLiteral("Mapa1"))->setEnabled(true);
 
     workingDirectory_ = QDir::currentPath();
+    shippedDirectory_ = workingDirectory_;
 
     setWindowTitle(BaseCaption(texts_));
     MenuItem(QStringLiteral("Polski1"))->setChecked(true);
@@ -375,7 +376,7 @@ void TForm1::ChooseLanguage(int code)
 void TForm1::OpenHelp()
 {
     QDir::setCurrent(workingDirectory_);
-    const QString path = QDir(workingDirectory_).filePath(QString::fromLatin1(kHelpFile));
+    const QString path = HelpFilePath(shippedDirectory_);
     if (!QFileInfo::exists(path)) {
         prompter_.Inform(texts_[Text::Error], texts_[Text::HelpMissing].arg(path));
         return;

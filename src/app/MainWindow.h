@@ -113,6 +113,10 @@ public:
 
     const Separators& EntrySeparators() const override { return separators_; }
     const QString& WorkingDirectory() const { return workingDirectory_; }
+    // Where help.txt and lang/ are found: the start directory unless main() chose the
+    // installed data folder.
+    const QString& ShippedDirectory() const { return shippedDirectory_; }
+    void SetShippedDirectory(const QString& folder) { shippedDirectory_ = folder; }
     RegistrySettings& Settings() { return *settings_; }
     PortMenu& Ports() { return *portMenu_; }
     ParameterTransferUi& Transfer() { return *transferUi_; }
@@ -175,6 +179,7 @@ private:
 
     Separators separators_;
     QString workingDirectory_;
+    QString shippedDirectory_;
     std::unique_ptr<RegistrySettings> settings_;
     std::unique_ptr<LastPortSettings> lastPortSettings_;
     PortMenu* portMenu_ = nullptr;

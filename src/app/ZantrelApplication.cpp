@@ -10,6 +10,8 @@ ZantrelApplication::ZantrelApplication(int& argc, char** argv, ExceptionReporter
     : QApplication(argc, argv)
     , reporter_(reporter)
 {
+    // The desktop entry the installed program comes with: its name and icon for the windows.
+    setDesktopFileName(QStringLiteral("zantrel"));
 }
 
 bool ZantrelApplication::notify(QObject* receiver, QEvent* event)

@@ -1,4 +1,5 @@
 #include "app/CommandLineOptions.h"
+#include "app/DataPaths.h"
 #include "app/ExceptionReporter.h"
 #include "app/MainWindow.h"
 #include "app/MessageBoxPrompter.h"
@@ -39,6 +40,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Cannot change to the directory %s\n", qPrintable(options.workDir));
         return 2;
     }
+    // Started from the desktop menu, the user's files live in the user's data folder.
+    const DataPaths paths = StartDataPaths(QDir::currentPath(), !options.workDir.isEmpty());
+    QDir::setCurrent(paths.user);
 
     QtSerialIo io;
     RealPause pause;
@@ -48,6 +52,7 @@ int main(int argc, char** argv)
     ControllerImage image;
 
     TForm1 window(link, gate, image, texts, prompter, options);
+    window.SetShippedDirectory(paths.shipped);
     // The program ends with its main window, whatever secondary window is still open.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&window, &TForm1::ShutdownComplete, &app, &QCoreApplication::quit);

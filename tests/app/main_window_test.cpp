@@ -363,3 +363,17 @@ TEST_F(MainWindowTest, CommandLineChoicesReachTheWindowAndTheLink)
     Create(answering(false));
     EXPECT_EQ(link.LastPortName(), QStringLiteral("/tmp/ttyECU")) << "no --port leaves the name alone";
 }
+
+TEST_F(MainWindowTest, HelpIsLookedForAmongTheShippedFiles)
+{
+    Start();
+    EXPECT_EQ(window->ShippedDirectory(), window->WorkingDirectory()) << "the start directory unless told otherwise";
+
+    QTemporaryDir installed;
+    window->SetShippedDirectory(installed.path());
+    prompter.notices.clear();
+    item("Help1")->trigger();
+    ASSERT_EQ(prompter.notices.size(), 1u);
+    EXPECT_EQ(prompter.notices[0].text, texts[Text::HelpMissing].arg(QDir(installed.path()).filePath("help.txt")));
+    EXPECT_EQ(QDir::currentPath(), window->WorkingDirectory()) << "the user's files stay where they were";
+}
