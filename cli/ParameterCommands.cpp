@@ -26,7 +26,7 @@ QString hexWord(quint16 v)
 
 ExitCode RunReadParams(CliContext& c)
 {
-    const ParameterReadout words = ReadParameterWords(c.session.commands());
+    const ParameterReadout words = ReadAllParameterWords(c.session.commands());
     if (!c.session.link().PortOpen())
         return c.session.portWentAway();
     QJsonArray json;

@@ -72,14 +72,7 @@ bool ParameterTransfer::ReadAll()
     view_.SetProgressMaximum(ParameterTable::kWords - 1);
     auto words = std::make_shared<ParameterReadout>();
     LinkJob job;
-    ReadParameterWords(job, words, [this](int index) { view_.SetProgressPosition(index); });
-    // A read is harmless: a word that got no valid reply is asked for once more, so that
-    // a reply overslept by a loaded PC is not lost.
-    job.Then([words](LinkJob& again, const Reply&) {
-        for (int i = 0; i < kParameterWords; ++i)
-            if (!(*words)[size_t(i)])
-                ReadParameterWord(again, quint8(i), std::shared_ptr<WordReadout>(words, &(*words)[size_t(i)]));
-    });
+    ReadAllParameterWords(job, words, [this](int index) { view_.SetProgressPosition(index); });
     job.Then([this, words] {
         for (int i = 0; i < kParameterWords; ++i)
             if (const std::optional<quint16> word = (*words)[size_t(i)])

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/CommandSet.h"
+#include "link/WriteSequences.h"
 
 #include <QtGlobal>
 
@@ -10,7 +10,7 @@ namespace zantrel {
 
 // The temperature enrichment table after a reset: every enrichment at 0 % (percent +
 // 100) over the gas temperature points 5k + 1 degrees C.
-constexpr std::array<quint8, EcuCommands::kTempCorrections> kDefaultTempCorrections{100, 100, 100, 100, 100, 100};
-constexpr std::array<quint8, EcuCommands::kTempBreakpoints> kDefaultTempBreakpoints{1, 6, 11, 16, 21};
+constexpr std::array<quint8, kTempCorrections> kDefaultTempCorrections{100, 100, 100, 100, 100, 100};
+constexpr std::array<quint8, kTempBreakpoints> kDefaultTempBreakpoints{1, 6, 11, 16, 21};
 
 } // namespace zantrel

@@ -76,51 +76,15 @@ CommandFrame BuildFrame(char command, int a, int b, int c)
     return CommandFrame::Make(command);
 }
 
-bool EcuCommands::send(char command, int a, int b, int c)
+bool EcuCommands::Send(char command, int a, int b, int c)
 {
     return link_.SendFrame(BuildFrame(command, a, b, c));
 }
 
-bool EcuCommands::ReadLive() { return send('V'); }
-bool EcuCommands::Identify() { return send('I'); }
-bool EcuCommands::SwitchToPetrol() { return send('B'); }
-bool EcuCommands::SwitchToAutomatic() { return send('A'); }
-bool EcuCommands::SwitchToGas() { return send('G'); }
-bool EcuCommands::ClearErrors() { return send('X'); }
-bool EcuCommands::SetInjectorMask(quint16 mask) { return send('O', mask); }
-bool EcuCommands::ReadParameter(quint8 index) { return send('d', index); }
-bool EcuCommands::ParameterSelect(quint8 index) { return send('K', index); }
-bool EcuCommands::ParameterValue(quint8 index, int value) { return send('E', index, value); }
-bool EcuCommands::ParameterConfirm(quint8 index, int value) { return send('D', index, value); }
-bool EcuCommands::ReadExtended(quint8 index) { return send('P', index); }
-bool EcuCommands::ExtendedSelect(quint8 index) { return send('M', index); }
-bool EcuCommands::ExtendedValue(quint8 index, int value)
-{
-    return send('U', index, HighByte(value), LowByte(value));
-}
-bool EcuCommands::ReadMapPoint(quint8 index) { return send('}', index); }
-bool EcuCommands::WriteMapPoint(quint8 index, int value) { return send(']', index, value); }
-bool EcuCommands::ReadMapCell(quint8 row, quint8 column) { return send('L', row, column); }
-bool EcuCommands::WriteMapCell(quint8 row, quint8 column, quint8 value) { return send('F', row, column, value); }
-bool EcuCommands::MapBankSelect(quint8 index) { return send('>', index); }
-bool EcuCommands::MapBankValue(quint8 index, int value) { return send('_', index, value); }
-bool EcuCommands::ReadCurvePoint(quint8 index) { return send('2', index); }
-bool EcuCommands::WriteCurvePoint(quint8 index, quint8 value) { return send('!', index, value); }
-bool EcuCommands::SecondBankSelect(quint8 index) { return send('4', index); }
-bool EcuCommands::SecondBankValue(quint8 index, int value) { return send('7', index, value); }
-bool EcuCommands::ReadEmission(quint8 index) { return send('q', index); }
-bool EcuCommands::WriteEmission(quint8 index, int value) { return send('Q', index, value); }
-bool EcuCommands::ReadTempBreakpoint(quint8 index) { return send('.', index); }
-bool EcuCommands::ReadTempCorrection(quint8 index) { return send('|', index); }
-
-bool EcuCommands::WriteTempBreakpoint(quint8 index, quint8 value)
-{
-    return index < kTempBreakpoints && send('%', index, value);
-}
-
-bool EcuCommands::WriteTempCorrection(quint8 index, quint8 value)
-{
-    return index < kTempCorrections && send('^', index, value);
-}
+bool EcuCommands::ReadLive() { return Send('V'); }
+bool EcuCommands::Identify() { return Send('I'); }
+bool EcuCommands::ClearErrors() { return Send('X'); }
+bool EcuCommands::SetInjectorMask(quint16 mask) { return Send('O', mask); }
+bool EcuCommands::ReadParameter(quint8 index) { return Send('d', index); }
 
 } // namespace zantrel

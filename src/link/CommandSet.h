@@ -45,51 +45,23 @@ const CommandSpec* FindCommand(char command);
 // TwoBytes: (a, b); ThreeBytes: (a, b, c). Unused arguments are ignored.
 CommandFrame BuildFrame(char command, int a = 0, int b = 0, int c = 0);
 
-// One operation per command: builds its frame and sends it; never collects a reply.
-// Each returns what SendFrame returned.
+// The frames the program sends one at a time, outside the fixed sequences (which are
+// jobs, see LinkJob). Each builds its frame from the command table and sends it; none
+// collects a reply. Each returns what SendFrame returned.
 class EcuCommands {
 public:
     explicit EcuCommands(EcuLink& link) : link_(link) {}
 
-    bool ReadLive();                                 // "V"
-    bool Identify();                                 // "I"
-    bool SwitchToPetrol();                           // "B"
-    bool SwitchToAutomatic();                        // "A"
-    bool SwitchToGas();                              // "G"
-    bool ClearErrors();                              // "X"
-    bool SetInjectorMask(quint16 mask);              // "O"
-    bool ReadParameter(quint8 index);                // "d"
-    bool ParameterSelect(quint8 index);              // "K"
-    bool ParameterValue(quint8 index, int value);    // "E"
-    bool ParameterConfirm(quint8 index, int value);  // "D"
-    bool ReadExtended(quint8 index);                 // "P"
-    bool ExtendedSelect(quint8 index);               // "M"
-    bool ExtendedValue(quint8 index, int value);     // "U"
-    bool ReadMapPoint(quint8 index);                 // "}"
-    bool WriteMapPoint(quint8 index, int value);     // "]"
-    bool ReadMapCell(quint8 row, quint8 column);     // "L"
-    bool WriteMapCell(quint8 row, quint8 column, quint8 value); // "F"
-    bool MapBankSelect(quint8 index);                // ">"
-    bool MapBankValue(quint8 index, int value);      // "_"
-    bool ReadCurvePoint(quint8 index);               // "2"
-    bool WriteCurvePoint(quint8 index, quint8 value);// "!"
-    bool SecondBankSelect(quint8 index);             // "4"
-    bool SecondBankValue(quint8 index, int value);   // "7"
-    bool ReadEmission(quint8 index);                 // "q"
-    bool WriteEmission(quint8 index, int value);     // "Q"
-    bool ReadTempBreakpoint(quint8 index);           // "."
-    bool ReadTempCorrection(quint8 index);           // "|"
-    // The controller has 5 breakpoints and 6 corrections; beyond them nothing is sent.
-    bool WriteTempBreakpoint(quint8 index, quint8 value); // "%"
-    bool WriteTempCorrection(quint8 index, quint8 value); // "^"
-
-    static constexpr int kTempBreakpoints = 5;
-    static constexpr int kTempCorrections = 6;
+    bool Send(char command, int a = 0, int b = 0, int c = 0);
+    bool ReadLive();                    // "V"
+    bool Identify();                    // "I"
+    bool ClearErrors();                 // "X"
+    bool SetInjectorMask(quint16 mask); // "O"
+    bool ReadParameter(quint8 index);   // "d"
 
     EcuLink& link() { return link_; }
 
 private:
-    bool send(char command, int a = 0, int b = 0, int c = 0);
     EcuLink& link_;
 };
 

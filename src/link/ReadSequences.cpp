@@ -76,6 +76,21 @@ ParameterReadout ReadParameterWords(EcuCommands& cmds)
     return runRead<ParameterReadout>(cmds, [](LinkJob& job, auto out) { ReadParameterWords(job, out); });
 }
 
+void ReadAllParameterWords(LinkJob& job, std::shared_ptr<ParameterReadout> out, std::function<void(int)> progress)
+{
+    ReadParameterWords(job, out, std::move(progress));
+    job.Then([out](LinkJob& again, const Reply&) {
+        for (int i = 0; i < kParameterWords; ++i)
+            if (!(*out)[size_t(i)])
+                ReadParameterWord(again, quint8(i), slotOf(out, (*out)[size_t(i)]));
+    });
+}
+
+ParameterReadout ReadAllParameterWords(EcuCommands& cmds)
+{
+    return runRead<ParameterReadout>(cmds, [](LinkJob& job, auto out) { ReadAllParameterWords(job, out); });
+}
+
 void ReadIdentify(LinkJob& job, std::shared_ptr<std::optional<ControllerIdentity>> out)
 {
     job.Pause(20).Send('I').Collect(kIdentifyReplyLength).Then([out](LinkJob&, const Reply& reply) {

@@ -36,6 +36,13 @@ void ReadParameterWords(LinkJob& job, std::shared_ptr<ParameterReadout> out,
                         std::function<void(int index)> progress = {});
 ParameterReadout ReadParameterWords(EcuCommands& cmds);
 
+// The read of all words as the program and the command-line tool make it: the words
+// above, then once more each word that got no valid reply. A read is harmless, and on a
+// loaded PC a reply can miss its collection without any fault of the controller's.
+void ReadAllParameterWords(LinkJob& job, std::shared_ptr<ParameterReadout> out,
+                           std::function<void(int index)> progress = {});
+ParameterReadout ReadAllParameterWords(EcuCommands& cmds);
+
 // 20 ms; "I"; collect 5.
 void ReadIdentify(LinkJob& job, std::shared_ptr<std::optional<ControllerIdentity>> out);
 std::optional<ControllerIdentity> ReadIdentify(EcuCommands& cmds);

@@ -82,7 +82,7 @@ void WriteEmissionSequence(LinkJob& job, quint8 index, int value)
 
 void WriteTempBreakpointSequence(LinkJob& job, quint8 index, quint8 value)
 {
-    if (index >= EcuCommands::kTempBreakpoints)
+    if (index >= kTempBreakpoints)
         return;
     job.Send('%', index, value);
     secondBankTail(job, kSecondBankTempBreakpointBase + index, value);
@@ -90,7 +90,7 @@ void WriteTempBreakpointSequence(LinkJob& job, quint8 index, quint8 value)
 
 void WriteTempCorrectionSequence(LinkJob& job, quint8 index, quint8 value)
 {
-    if (index >= EcuCommands::kTempCorrections)
+    if (index >= kTempCorrections)
         return;
     job.Send('^', index, value);
     secondBankTail(job, kSecondBankTempCorrectionBase + index, value);

@@ -1,7 +1,6 @@
 #include "service/FuelCommands.h"
 
 #include "link/CommandSet.h"
-#include "link/EcuLink.h"
 #include "live/LiveRecord.h"
 #include "service/ErrorBits.h"
 
@@ -28,7 +27,7 @@ QList<char> FuelFrames(const LiveRecord& record, FuelCommand command)
 bool SendFuelCommand(EcuCommands& cmds, const LiveRecord& record, FuelCommand command)
 {
     for (const char frame : FuelFrames(record, command))
-        if (!cmds.link().SendFrame(BuildFrame(frame)))
+        if (!cmds.Send(frame))
             return false;
     return true;
 }

@@ -28,7 +28,7 @@ bool wordAccepted(SimRig& rig)
 
 bool pointAccepted(SimRig& rig)
 {
-    rig.cmds.ReadMapPoint(3);
+    rig.cmds.Send('}', 3);
     rig.link.CollectReply(5);
     return AcceptWord(rig.link.CurrentReply());
 }

@@ -1,0 +1,69 @@
+#include "launcher/EcuSimProcess.h"
+#include "link/EcuLink.h"
+#include "link/Pause.h"
+#include "link/PortMenu.h"
+#include "link/QtSerialIo.h"
+#include "live/LiveView.h"
+
+#include "support/MainWindowFixture.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace zantrel::test {
+namespace {
+
+QStringList simulatorAt(const QString& path, QStringList more = {})
+{
+    return QStringList{QStringLiteral("--link"), path, QStringLiteral("--scenario"), QStringLiteral("idle")} + more;
+}
+
+// The program on QSerialPort and real timers against zantrel-ecusim at a fixed link
+// path: the simulator drops its line (an unplugged adapter), a new one serves the same
+// path (plugged in again), and the program is back on its own.
+class ReconnectPty : public MainWindowFixture {
+protected:
+    QTemporaryDir links;
+    QString path = links.filePath(QStringLiteral("ecu"));
+    QtSerialIo ptyIo;
+    RealPause pause;
+    EcuLink ptyLink{ptyIo, pause};
+    PreciseStepTimer realTimer;
+};
+
+TEST_F(ReconnectPty, AControllerThatComesBackIsReconnectedWithoutAClick)
+{
+    // The identify, the read of all words, the write-back and some forty live polls.
+    sim::EcuSimProcess first(simulatorAt(path, {QStringLiteral("--fault"), QStringLiteral("disconnect:110")}));
+    QString error;
+    ASSERT_TRUE(first.start(&error)) << error.toStdString();
+    CommandLineOptions options = answering(false);
+    options.port = path;
+    Create(options, &ptyLink, &realTimer);
+    Show();
+    item("COM8CTRL81")->trigger();
+    ASSERT_TRUE(ptyLink.Connected());
+
+    QTRY_VERIFY_WITH_TIMEOUT(!ptyLink.PortOpen(), 10'000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->EditStatus->text(), QString::fromUtf8("Com błąd"), 2'000);
+    EXPECT_TRUE(window->statusBar()->currentMessage().contains(QString::fromUtf8("zniknął")))
+        << window->statusBar()->currentMessage().toStdString();
+    first.stop();
+
+    sim::EcuSimProcess second(simulatorAt(path));
+    ASSERT_TRUE(second.start(&error)) << error.toStdString();
+    QSignalSpy records(&window->Live().Poll(), &LivePoll::RecordAccepted);
+    ASSERT_TRUE(records.wait(10'000)) << "no live record after the controller came back";
+    EXPECT_TRUE(ptyLink.Connected());
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QString::fromUtf8("Połączono ponownie")))
+        << window->statusBar()->currentMessage().toStdString();
+    EXPECT_EQ(window->windowTitle(), window->Ports().Manager().CaptionWithIdentity());
+    EXPECT_FALSE(window->Ports().Manager().Reconnecting());
+}
+
+} // namespace
+} // namespace zantrel::test
