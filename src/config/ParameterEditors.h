@@ -40,6 +40,7 @@ public:
 
     // Focus-in: the control's description into its tab's memo.
     void Enter(QStringView control);
+    // Leaving a control writes it when the user changed it.
     void Exit(QStringView control);
     // A user's pick in a list.
     void Choose(QStringView control);
@@ -71,7 +72,7 @@ private:
     std::optional<double> entry(const char* control);
     // The edit's word by the index table: limit, convert, store, write.
     bool writeNumber(const char* control, int pauseMs);
-    bool storeNumber(int index, double value);
+    bool storeEntry(const char* control, int index, double value);
     bool writeItem(const char* control);
     bool writeIgnitionType(const char* control);
     bool writeField(const char* control, quint32 value);
@@ -81,7 +82,6 @@ private:
     // A speed typed into EditRPMprzelNaLPG, for word 53.
     std::optional<int> switchRpm();
 
-    bool writeHeatingNumber(const char* control);
     bool switchHeating(const char* control);
     bool writeHeatingStrength(const char* control, bool group);
     bool writePetrolInjection(const char* control);
