@@ -163,6 +163,24 @@ TEST_F(PortMenuTest, ClosingTheConnectingWindowStopsTheSearch)
     EXPECT_TRUE(window->TimerAutoconnect.isActive());
     window->Form13->close();
     EXPECT_FALSE(window->TimerAutoconnect.isActive());
+
+    press("Ctrl+D");
+    QTest::keyClick(window->Form13, Qt::Key_Escape);
+    EXPECT_FALSE(window->TimerAutoconnect.isActive());
+}
+
+// Minimising the main window takes its windows out of sight; the search goes on.
+TEST_F(PortMenuTest, HidingTheConnectingWindowWithoutACloseKeepsSearching)
+{
+    Start();
+    press("Ctrl+D");
+    window->showMinimized();
+    window->Form13->hide();
+    EXPECT_TRUE(window->TimerAutoconnect.isActive());
+    window->showNormal();
+    window->Form13->ShowCentred();
+    window->Form13->ZamknijBtn->click();
+    EXPECT_FALSE(window->TimerAutoconnect.isActive());
 }
 
 TEST_F(PortMenuTest, StoredSettingsApplyAtStart)
