@@ -48,6 +48,7 @@ ParameterEditorTabs::ParameterEditorTabs(ShellWindow& window, ParameterTable& ta
     for (const TwinControl& t : TwinControls())
         if (QWidget* control = screen_.Find(t.twin); control && t.sharesHandlers)
             watch(*control);
+    editors_.ShowLowRpmFilter(true);
 }
 
 void ParameterEditorTabs::watch(QWidget& control)

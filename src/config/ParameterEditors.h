@@ -58,10 +58,15 @@ public:
     // bits it sets (vacuum connected, load + RPM map).
     void Refresh(bool afterRead, const ControllerIdentity& identity);
 
+    // The low-RPM filter's group and its tab TabSheet11, which is shown only with the
+    // group: at start-up, and after a read for a controller that has the filter.
+    void ShowLowRpmFilter(bool shown);
+
     // Whether a control of the tab has been entered since start-up.
     bool DescriptionShown(EditorTab tab) const;
 
 private:
+    static constexpr const char* kLowRpmFilterGroup = "GroupBoxFiltrLowRpm";
     // The warning pressure stays this far above the return pressure.
     static constexpr double kPressureStepBar = 0.05;
 

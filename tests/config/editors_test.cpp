@@ -596,10 +596,18 @@ TEST_F(Editors, RefreshShowsTheTable)
     EXPECT_TRUE(parts.screen.hiddenTabs.count(TabId::TabSheet7));
     EXPECT_EQ(table[ParameterTable::kShadow47], 0x4005) << "map kind 1 set in the shadow";
 
-    // An old controller: no sensor kind, no low-RPM filter.
+    EXPECT_FALSE(parts.screen.hiddenTabs.count(TabId::TabSheet11)) << "the low-RPM filter's tab";
+
+    // An old controller: no sensor kind, no low-RPM filter, and no empty tab for it.
     parts.editors.Refresh(false, ControllerIdentity{0x41, 20});
     EXPECT_FALSE(screen["ComboBoxRodzajCzTemp"].shown);
     EXPECT_FALSE(screen["GroupBoxFiltrLowRpm"].shown);
+    EXPECT_TRUE(parts.screen.hiddenTabs.count(TabId::TabSheet11));
+
+    // A controller with the filter, while its controls do not exist: the tab stays hidden.
+    screen.absent.insert("GroupBoxFiltrLowRpm");
+    parts.editors.Refresh(false, ControllerIdentity{0x43, 40});
+    EXPECT_TRUE(parts.screen.hiddenTabs.count(TabId::TabSheet11));
 }
 
 TEST(EditorsOnTheSimulator, ARefreshAfterAReadLeavesVacuumAndTheLoadRpmMapInTheController)
