@@ -247,18 +247,27 @@ protected:
 
     QWidget* focused() const { return QApplication::focusWidget(); }
 
+    // The read and the writes that follow it are over once the link stays quiet.
+    void waitUntilQuiet()
+    {
+        qsizetype frames = -1;
+        for (int i = 0; i < 100 && frames != rig.clock.frames().size(); ++i) {
+            frames = rig.clock.frames().size();
+            QTest::qWait(100);
+        }
+    }
+
     sim::test::SimRig rig;
 };
 
 TEST_F(EditorTabsOnTheSimulator, TabbingThroughBothTabsAfterAReadSendsNothing)
 {
-    press("Ctrl+O");
-    auto* signal = window->findChild<QLineEdit*>(QStringLiteral("EditSignalInj"));
-    for (int i = 0; i < 500 && signal->text().isEmpty(); ++i)
-        QTest::qWait(10);
-    ASSERT_FALSE(signal->text().isEmpty()) << "the read fills the tabs";
-    prompter.notices.clear();
     rig.clock.setRecording(true);
+    press("Ctrl+O");
+    waitUntilQuiet();
+    ASSERT_FALSE(window->findChild<QLineEdit*>(QStringLiteral("EditSignalInj"))->text().isEmpty())
+        << "the read fills the tabs";
+    prompter.notices.clear();
     rig.clock.clearEvents();
 
     const struct {
@@ -279,8 +288,9 @@ TEST_F(EditorTabsOnTheSimulator, TabbingThroughBothTabsAfterAReadSendsNothing)
     // Every control that takes the focus was left at least once.
     for (const EditorMember& m : EditorMembers()) {
         const QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(m.control));
-        if (w->isVisibleTo(window.get()) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+        if (w->isVisibleTo(window.get()) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
             EXPECT_TRUE(visited.contains(QString::fromLatin1(m.control))) << m.control;
+        }
     }
     EXPECT_TRUE(visited.contains(QStringLiteral("EditMinimalnyCzasWtrysku")));
 

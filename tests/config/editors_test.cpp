@@ -610,16 +610,22 @@ TEST_F(Editors, RefreshShowsTheTable)
     EXPECT_TRUE(parts.screen.hiddenTabs.count(TabId::TabSheet11));
 }
 
-TEST(EditorsOnTheSimulator, ARefreshAfterAReadLeavesVacuumAndTheLoadRpmMapInTheController)
+// The controller's words as they are, but for `changes` (word, value), written back.
+void ChangeControllerWords(EcuCommands& cmds, std::initializer_list<std::pair<int, qint32>> changes)
 {
-    sim::test::SimRig rig;
-    const ParameterReadout before = ReadParameterWords(rig.cmds);
+    const ParameterReadout before = ReadParameterWords(cmds);
     std::array<qint32, 64> words{};
     for (int i = 0; i < 64; ++i)
         words[size_t(i)] = before[size_t(i)].value_or(0);
-    words[22] = 0x0020; // vacuum bit clear
-    words[47] = 0x8008; // map kind 2, CNG
-    WriteAllParameters(rig.cmds, words);
+    for (const auto& [index, value] : changes)
+        words[size_t(index)] = value;
+    WriteAllParameters(cmds, words);
+}
+
+TEST(EditorsOnTheSimulator, ARefreshAfterAReadLeavesVacuumAndTheLoadRpmMapInTheController)
+{
+    sim::test::SimRig rig;
+    ChangeControllerWords(rig.cmds, {{22, 0x0020}, {47, 0x8008}}); // vacuum bit clear; map kind 2, CNG
 
     EditorParts parts(rig.cmds);
     ASSERT_TRUE(parts.transfer.ReadAll());
@@ -645,14 +651,8 @@ TEST(EditorsOnTheSimulator, ARefreshAfterAReadLeavesVacuumAndTheLoadRpmMapInTheC
 TEST(EditorsOnTheSimulator, AfterARefreshMovingTheFocusSendsNothing)
 {
     sim::test::SimRig rig;
-    const ParameterReadout before = ReadParameterWords(rig.cmds);
-    std::array<qint32, 64> words{};
-    for (int i = 0; i < 64; ++i)
-        words[size_t(i)] = before[size_t(i)].value_or(0);
-    words[5] = 0xFFFB; // -5 °C in a digits edit
-    words[6] = 540;    // 36,0 % in a digits edit
-    words[3] = 0xFFF6; // -0,04 ms
-    WriteAllParameters(rig.cmds, words);
+    // -5 °C and 36,0 % in digits edits, -0,04 ms.
+    ChangeControllerWords(rig.cmds, {{5, 0xFFFB}, {6, 540}, {3, 0xFFF6}});
 
     for (const Separators separators : {kComma, Separators{u'.', u','}}) {
         EditorParts parts(rig.cmds, separators);
