@@ -7,10 +7,10 @@ namespace {
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // What the whole text may hold goes beyond the typing filters where the program itself
-// writes more: a negative temperature or a return pressure just below zero in front of
-// its limit take a minus, and the holding current ("36,0") and the injector presets put
-// a decimal into a digits edit. A plus comes only in the signed kinds, where the program
-// shows it.
+// writes more: a minus for a negative temperature in a digits edit, or for the return
+// pressure put 0.05 bar below a warning pressure under 0.05 bar (its limit then holds
+// it); a decimal in a digits edit for the holding current ("36,0") and the injector
+// presets. A plus comes only in the signed kinds, where the program shows it.
 bool takesPlus(EntryKind kind) { return kind == EntryKind::SignedInt || kind == EntryKind::SignedDecimal; }
 
 bool takesFraction(EntryKind kind) { return kind != EntryKind::SignedInt; }

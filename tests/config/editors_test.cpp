@@ -376,6 +376,14 @@ TEST_F(Editors, ReturnPressureTakesTheWarningPressureAlong)
     type("EditCisnienieWylaczenia", "1,15");
     editors.KeyUpEnter(u"EditCisnienieWylaczenia");
     EXPECT_EQ(clock.trace(), WordWrite(18, 1101));
+
+    // Under 0.05 bar the return pressure is put below zero; its limit holds both at 0.4.
+    type("EditCisnienieBeep", "0,03");
+    editors.Exit(u"EditCisnienieBeep");
+    EXPECT_TRUE(parts.prompter.notices.empty());
+    EXPECT_EQ(screen["EditCisnienieBeep"].text, QStringLiteral("0,40"));
+    EXPECT_EQ(screen["EditCisnienieWylaczenia"].text, QStringLiteral("0,40"));
+    EXPECT_EQ(table[18], table[24]);
 }
 
 TEST_F(Editors, AShortReturnDelayBecomesATenthOfASecond)
