@@ -4,6 +4,7 @@
 #include "image/ParameterWordIndex.h"
 #include "link/ReadSequences.h"
 #include "live/LiveConversions.h"
+#include "live/LiveTexts.h"
 
 #include <QJsonArray>
 
@@ -19,6 +20,9 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kTick = std::chrono::milliseconds(25);
 constexpr int kDefaultCount = 10;
 constexpr int kMaxCount = 1'000'000;
+// The numbers are printed as the live view formats them, with a point.
+constexpr QChar kPoint = u'.';
+
 // How the controller's words are read: ignition type for the speed (no speed without
 // it: a guessed type would show a wrong one), clock bit for times.
 struct Decoding {
@@ -73,13 +77,13 @@ QString recordLine(int number, const LiveWords& w, const Decoding& d)
                           "lambda %8 %9 V fuel %10 errors %11 stored %12 | %13")
         .arg(number)
         .arg(rpmOf(w, d) ? QString::number(*rpmOf(w, d)) : QStringLiteral("-"))
-        .arg(TicksToMs(w[live::kPetrolTime[0]], d.fastClock), 0, 'f', 2)
-        .arg(TicksToMs(w[live::kGasTime[0]], d.fastClock), 0, 'f', 2)
+        .arg(InjectionTimeNumber(TicksToMs(w[live::kPetrolTime[0]], d.fastClock), kPoint))
+        .arg(InjectionTimeNumber(TicksToMs(w[live::kGasTime[0]], d.fastClock), kPoint))
         .arg(TemperatureFromWord(w[live::kReducerTemperature]))
         .arg(TemperatureFromWord(w[live::kGasTemperature]))
-        .arg(PressureFromCounts(w[live::kPressure]), 0, 'f', 2)
-        .arg(LambdaVolts(w[live::kLambda1]), 0, 'f', 2)
-        .arg(LambdaVolts(w[live::kLambda2]), 0, 'f', 2)
+        .arg(PressureNumber(PressureFromCounts(w[live::kPressure]), kPoint))
+        .arg(LambdaNumber(LambdaVolts(w[live::kLambda1]), kPoint))
+        .arg(LambdaNumber(LambdaVolts(w[live::kLambda2]), kPoint))
         .arg(w[live::kFuelState] == 1 ? QStringLiteral("gas") : QStringLiteral("petrol"))
         .arg(w[live::kErrors], 4, 16, QLatin1Char('0'))
         .arg(w[live::kStoredErrors], 4, 16, QLatin1Char('0'))

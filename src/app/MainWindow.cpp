@@ -4,6 +4,7 @@
 #include "app/LanguageTable.h"
 #include "app/MenuTable.h"
 #include "app/SettingsFiles.h"
+#include "app/ShortcutPriority.h"
 #include "base/LanguageStrings.h"
 #include "base/Prompter.h"
 #include "config/InjectorNoiseWindow.h"
@@ -37,6 +38,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -268,6 +270,8 @@ void TForm1::AssignShortcuts()
             continue;
         MenuItem(QString::fromLatin1(spec.name))->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
     }
+    QCoreApplication::instance()->installEventFilter(
+        new ShortcutPriority(*this, [this](const QString& name) { return MenuItem(name); }));
 }
 
 void TForm1::CreateSecondaryWindows()

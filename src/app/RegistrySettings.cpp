@@ -1,7 +1,6 @@
 #include "app/RegistrySettings.h"
 
 #include "base/LanguageStrings.h"
-#include "link/PortNames.h"
 
 #include <QDir>
 #include <QSettings>
@@ -69,11 +68,14 @@ RegistrySettings::Loaded RegistrySettings::LoadRegistrySettings()
     else
         settings_->setValue(kSpaceBGKey, int(kDefaultSpaceBG));
 
-    const int port = settings_->value(kLastPortKey).toInt(&ok);
-    if (ok && port >= 1 && port <= kMaxComNumber)
-        out.lastPortNumber = port;
-    else
+    // A stored number is the user's and stays as it is, also one beyond what the port
+    // chooser can show; only a missing one gets the default.
+    const QVariant port = settings_->value(kLastPortKey);
+    if (!port.isValid()) {
         settings_->setValue(kLastPortKey, kDefaultLastPort);
+    } else if (const int n = port.toInt(&ok); ok && n >= 1) {
+        out.lastPortNumber = n;
+    }
 
     out.lastPortDevice = settings_->value(kLastPortDeviceKey).toString();
 

@@ -34,8 +34,9 @@ public:
     explicit RegistrySettings(const QString& iniPath = {});
     ~RegistrySettings();
 
-    // Reads both values and writes the defaults of those that are missing. A port number
-    // outside 1..256 or not a number counts as missing.
+    // Reads both values and writes the defaults of those that are missing. A stored port
+    // number is never rewritten: one from 1 up is the last port (also beyond the chooser's
+    // 256); one below 1 or not a number leaves the start value in use.
     Loaded LoadRegistrySettings();
     Problem SaveSpaceBG(bool on);
     // Saving a number forgets a stored device path.

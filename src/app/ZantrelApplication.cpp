@@ -1,6 +1,7 @@
 #include "app/ZantrelApplication.h"
 
 #include "app/ExceptionReporter.h"
+#include "app/QtTranslation.h"
 
 #include <exception>
 
@@ -10,6 +11,8 @@ ZantrelApplication::ZantrelApplication(int& argc, char** argv, ExceptionReporter
     : QApplication(argc, argv)
     , reporter_(reporter)
 {
+    // The interface starts in Polish; so do the standard buttons of the message boxes.
+    LoadQtTranslation(*this, QStringLiteral("pl"));
     // The desktop entry the installed program comes with: its name and icon for the windows.
     setDesktopFileName(QStringLiteral("zantrel"));
 }

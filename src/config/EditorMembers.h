@@ -12,8 +12,9 @@ namespace zantrel {
 // What an editor event of a parameter control does.
 enum class EditorAction {
     None,
-    Number,               // the edit's word by its row of the index table: parse, limit, convert, store, write
-    HeatingNumber,        // as Number with the heating pause; a limited value is shown again in the edit
+    Number,               // the edit's word by its row of the index table: parse, limit, convert, store, write;
+                          // a value the limits changed is shown as stored
+    HeatingNumber,        // as Number with the heating pause
     Item,                 // the list item is the word
     IgnitionType,         // word 21, then the speeds of words 14 and 44 in the new units
     Field,                // the list item is a bit field, stored through the shadow slot

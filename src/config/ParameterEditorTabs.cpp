@@ -27,6 +27,9 @@ bool isEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter;
 
 bool isFocusKey(int key) { return isEnterKey(key) || key == Qt::Key_PageUp || key == Qt::Key_PageDown; }
 
+// The keypad's keys carry the keypad modifier: its Enter is Enter all the same.
+bool withoutModifiers(const QKeyEvent& key) { return (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier; }
+
 } // namespace
 
 ParameterEditorTabs::ParameterEditorTabs(ShellWindow& window, ParameterTable& table, ParameterTransfer& transfer,
@@ -45,6 +48,7 @@ ParameterEditorTabs::ParameterEditorTabs(ShellWindow& window, ParameterTable& ta
     for (const TwinControl& t : TwinControls())
         if (QWidget* control = screen_.Find(t.twin); control && t.sharesHandlers)
             watch(*control);
+    editors_.ShowLowRpmFilter(true);
 }
 
 void ParameterEditorTabs::watch(QWidget& control)
@@ -109,7 +113,7 @@ bool ParameterEditorTabs::eventFilter(QObject* watched, QEvent* event)
 bool ParameterEditorTabs::keyPress(QWidget& control, QKeyEvent& key)
 {
     const QString name = control.objectName();
-    if (isFocusKey(key.key()) && key.modifiers() == Qt::NoModifier) {
+    if (isFocusKey(key.key()) && withoutModifiers(key)) {
         if (isEnterKey(key.key()))
             enterPressedIn_ = &control;
         const FocusMove to = editors_.KeyDown(name, key.key());

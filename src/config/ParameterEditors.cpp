@@ -77,16 +77,23 @@ bool ParameterEditors::DescriptionShown(EditorTab tab) const
     return tab == EditorTab::Parameters ? parametersEntered_ : advancedEntered_;
 }
 
+// Leaving a control writes only what the user changed in it: a text or an item that the
+// program put there (the refresh, a preset, a writer) is what the controller holds, and
+// written back from its rounded text it would change the word.
 void ParameterEditors::Exit(QStringView control)
 {
-    if (const EditorMember* m = MemberOf(control))
-        run(m->onExit, m->control);
+    const EditorMember* m = MemberOf(control);
+    if (m && screen_.Changed(m->control) && run(m->onExit, m->control))
+        screen_.ClearChanged(m->control);
 }
 
+// A pick is the user's: it is written even when it picks the item shown.
 void ParameterEditors::Choose(QStringView control)
 {
-    if (const EditorMember* m = MemberOf(control))
+    if (const EditorMember* m = MemberOf(control)) {
         run(m->onChoice, m->control);
+        screen_.ClearChanged(m->control);
+    }
 }
 
 void ParameterEditors::Click(QStringView control)
@@ -95,11 +102,18 @@ void ParameterEditors::Click(QStringView control)
         run(m->onClick, m->control);
 }
 
+// Enter writes a change as leaving the control does; an unchanged text is not written,
+// and the focus goes on all the same.
 FocusMove ParameterEditors::KeyUpEnter(QStringView control)
 {
     const EditorMember* m = MemberOf(control);
-    if (!m || !run(m->onKeyUpEnter, m->control))
+    if (!m || m->onKeyUpEnter == EditorAction::None)
         return {};
+    if (screen_.Changed(m->control)) {
+        if (!run(m->onKeyUpEnter, m->control))
+            return {};
+        screen_.ClearChanged(m->control);
+    }
     for (const EnterChain& c : kHeatingChain)
         if (qstrcmp(m->control, c.from) == 0)
             return {FieldMove::None, c.to, std::nullopt};
@@ -142,7 +156,7 @@ bool ParameterEditors::run(EditorAction action, const char* control)
     case A::Number:
         return writeNumber(control, ParameterTransfer::kEditorPauseMs);
     case A::HeatingNumber:
-        return writeHeatingNumber(control);
+        return writeNumber(control, ParameterTransfer::kHeatingPauseMs);
     case A::Item:
         return writeItem(control);
     case A::IgnitionType:
@@ -196,12 +210,16 @@ std::optional<double> ParameterEditors::entry(const char* control)
     return value;
 }
 
-bool ParameterEditors::storeNumber(int index, double value)
+// A value that the limits, the word's range or the unit's steps changed is shown as
+// stored at once, so that the edit never shows what the controller does not hold.
+bool ParameterEditors::storeEntry(const char* control, int index, double value)
 {
     const std::optional<qint32> raw = RawFromUser(table_, index, value);
     if (!raw)
         return false;
     table_[index] = *raw;
+    if (StoredShowsOtherThan(table_, index, value))
+        setTextWithTwins(control, *ParameterText(table_, index, separators_.decimal));
     return true;
 }
 
@@ -209,7 +227,7 @@ bool ParameterEditors::writeNumber(const char* control, int pauseMs)
 {
     const std::optional<int> index = WordOfControl(QString::fromLatin1(control));
     const std::optional<double> value = entry(control);
-    if (!index || !value || !storeNumber(*index, *value))
+    if (!index || !value || !storeEntry(control, *index, *value))
         return false;
     return transfer_.WriteWord(*index, pauseMs);
 }

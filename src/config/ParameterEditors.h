@@ -41,6 +41,7 @@ public:
 
     // Focus-in: the control's description into its tab's memo.
     void Enter(QStringView control);
+    // Leaving a control writes it when the user changed it.
     void Exit(QStringView control);
     // A user's pick in a list.
     void Choose(QStringView control);
@@ -60,10 +61,15 @@ public:
     // the transfer then writes in that order. Nothing is sent from here.
     std::vector<int> Refresh(bool afterRead, const ControllerIdentity& identity);
 
+    // The low-RPM filter's group and its tab TabSheet11, which is shown only with the
+    // group: at start-up, and after a read for a controller that has the filter.
+    void ShowLowRpmFilter(bool shown);
+
     // Whether a control of the tab has been entered since start-up.
     bool DescriptionShown(EditorTab tab) const;
 
 private:
+    static constexpr const char* kLowRpmFilterGroup = "GroupBoxFiltrLowRpm";
     // The warning pressure stays this far above the return pressure.
     static constexpr double kPressureStepBar = 0.05;
 
@@ -74,7 +80,7 @@ private:
     std::optional<double> entry(const char* control);
     // The edit's word by the index table: limit, convert, store, write.
     bool writeNumber(const char* control, int pauseMs);
-    bool storeNumber(int index, double value);
+    bool storeEntry(const char* control, int index, double value);
     bool writeItem(const char* control);
     bool writeIgnitionType(const char* control);
     bool writeField(const char* control, quint32 value);
@@ -84,7 +90,6 @@ private:
     // A speed typed into EditRPMprzelNaLPG, for word 53.
     std::optional<int> switchRpm();
 
-    bool writeHeatingNumber(const char* control);
     bool switchHeating(const char* control);
     bool writeHeatingStrength(const char* control, bool group);
     bool writePetrolInjection(const char* control);

@@ -6,9 +6,14 @@ namespace {
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-bool takesSign(EntryKind kind) { return kind == EntryKind::SignedInt || kind == EntryKind::SignedDecimal; }
+// What the whole text may hold goes beyond the typing filters where the program itself
+// writes more: a minus for a negative temperature in a digits edit, or for the return
+// pressure put 0.05 bar below a warning pressure under 0.05 bar (its limit then holds
+// it); a decimal in a digits edit for the holding current ("36,0") and the injector
+// presets. A plus comes only in the signed kinds, where the program shows it.
+bool takesPlus(EntryKind kind) { return kind == EntryKind::SignedInt || kind == EntryKind::SignedDecimal; }
 
-bool takesFraction(EntryKind kind) { return kind == EntryKind::Decimal || kind == EntryKind::SignedDecimal; }
+bool takesFraction(EntryKind kind) { return kind != EntryKind::SignedInt; }
 
 } // namespace
 
@@ -34,7 +39,7 @@ std::optional<double> ParseEntry(const QString& text, EntryKind kind, QChar deci
     const QString t = text.trimmed();
     qsizetype i = 0;
     bool negative = false;
-    if (i < t.size() && (t[i] == u'-' || t[i] == u'+') && takesSign(kind)) {
+    if (i < t.size() && (t[i] == u'-' || (t[i] == u'+' && takesPlus(kind)))) {
         negative = t[i] == u'-';
         ++i;
     }

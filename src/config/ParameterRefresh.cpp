@@ -157,14 +157,17 @@ std::vector<int> ParameterEditors::Refresh(bool afterRead, const ControllerIdent
             screen_.SetEnabled(control, heating);
     }
 
-    if (identity.SoftwareByte < kLowRpmFilterFirmware) {
-        screen_.SetShown("GroupBoxFiltrLowRpm", false);
-    } else {
-        screen_.SetTabShown(TabId::TabSheet11, true);
-        screen_.SetShown("GroupBoxFiltrLowRpm", true);
-    }
+    ShowLowRpmFilter(identity.SoftwareByte >= kLowRpmFilterFirmware);
     refreshingAfterRead_ = false;
     return writeBack;
+}
+
+// The tab holds the filter's group alone: without it, or before its controls exist, the
+// tab would be shown empty.
+void ParameterEditors::ShowLowRpmFilter(bool shown)
+{
+    screen_.SetShown(kLowRpmFilterGroup, shown);
+    screen_.SetTabShown(TabId::TabSheet11, shown && screen_.Has(kLowRpmFilterGroup));
 }
 
 void ParameterEditors::refreshEdits(std::initializer_list<int> words)

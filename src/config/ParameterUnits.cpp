@@ -129,6 +129,18 @@ std::optional<qint32> RawFromUser(const ParameterTable& table, int index, double
     return FitWord(raw, IsSignedWord(index));
 }
 
+bool StoredShowsOtherThan(const ParameterTable& table, int index, double entered)
+{
+    const ParameterWord& row = ParameterWordAt(index);
+    const std::optional<double> stored = UserValue(table, index);
+    if (!stored)
+        return false;
+    if (Limited(row.limits, entered) != entered)
+        return true;
+    const double halfPlace = 0.5 * std::pow(10.0, -row.decimals);
+    return std::abs(*stored - entered) >= halfPlace;
+}
+
 std::optional<QString> ParameterText(const ParameterTable& table, int index, QChar decimalSeparator)
 {
     const ParameterWord& row = ParameterWordAt(index);

@@ -29,6 +29,11 @@ std::optional<double> UserValue(const ParameterTable& table, int index);
 // word without a numeric editor and for a value that is not a number.
 std::optional<qint32> RawFromUser(const ParameterTable& table, int index, double value);
 
+// Whether the word as stored shows another number than the one entered: the editor's
+// limits held it, or the word's range or the unit's steps (50 RPM, a tick) moved it by
+// half a shown place or more.
+bool StoredShowsOtherThan(const ParameterTable& table, int index, double entered);
+
 // The text the word's edit box shows, with its decimals and sign rule.
 std::optional<QString> ParameterText(const ParameterTable& table, int index, QChar decimalSeparator);
 

@@ -47,18 +47,6 @@ constexpr const char* kReserveThresholdFields[] = {"EditSzkloR", "EditRez14", "E
 
 } // namespace
 
-bool ParameterEditors::writeHeatingNumber(const char* control)
-{
-    const std::optional<int> index = WordOfControl(QString::fromLatin1(control));
-    const std::optional<double> value = entry(control);
-    if (!index || !value || !storeNumber(*index, *value))
-        return false;
-    // The heating edits show a limited value at once.
-    if (Limited(ParameterWordAt(*index).limits, *value) != *value)
-        screen_.SetText(control, *ParameterText(table_, *index, separators_.decimal));
-    return transfer_.WriteWord(*index, ParameterTransfer::kHeatingPauseMs);
-}
-
 bool ParameterEditors::switchHeating(const char* control)
 {
     const int item = screen_.Item(control);
@@ -132,7 +120,7 @@ bool ParameterEditors::writePressurePair(const char* control, const char* partne
 {
     const std::optional<int> index = WordOfControl(QString::fromLatin1(control));
     const std::optional<double> value = entry(control);
-    if (!index || !value || !storeNumber(*index, *value) || !transfer_.WriteWord(*index))
+    if (!index || !value || !storeEntry(control, *index, *value) || !transfer_.WriteWord(*index))
         return false;
     const int decimals = ParameterWordAt(*index).decimals;
     screen_.SetText(partner, EntryText(*value + offsetBar, decimals, separators_.decimal));

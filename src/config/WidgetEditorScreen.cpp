@@ -12,6 +12,24 @@
 
 namespace zantrel {
 
+namespace {
+
+// The item a list showed when the program last selected one or cleared its change.
+constexpr const char* kProgramItem = "zantrelProgramItem";
+
+void rememberProgramItem(QComboBox& list)
+{
+    list.setProperty(kProgramItem, list.currentIndex());
+}
+
+int programItem(const QComboBox& list)
+{
+    const QVariant item = list.property(kProgramItem);
+    return item.isValid() ? item.toInt() : -1;
+}
+
+} // namespace
+
 QWidget* WidgetEditorScreen::Find(const char* control) const
 {
     const QList<QWidget*> found = window_.Widget().findChildren<QWidget*>(QString::fromLatin1(control));
@@ -59,8 +77,10 @@ int WidgetEditorScreen::Item(const char* control) const
 
 void WidgetEditorScreen::SelectItem(const char* control, int item)
 {
-    if (auto* list = qobject_cast<QComboBox*>(Find(control)))
+    if (auto* list = qobject_cast<QComboBox*>(Find(control))) {
         list->setCurrentIndex(item >= 0 && item < list->count() ? item : -1);
+        rememberProgramItem(*list);
+    }
 }
 
 void WidgetEditorScreen::SetItems(const char* control, const QStringList& items)
@@ -68,7 +88,32 @@ void WidgetEditorScreen::SetItems(const char* control, const QStringList& items)
     if (auto* list = qobject_cast<QComboBox*>(Find(control))) {
         list->clear();
         list->addItems(items);
+        rememberProgramItem(*list);
     }
+}
+
+bool WidgetEditorScreen::Changed(const char* control) const
+{
+    QWidget* w = Find(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return edit->isModified();
+    if (auto* list = qobject_cast<QComboBox*>(w))
+        return list->currentIndex() != programItem(*list);
+    return false;
+}
+
+void WidgetEditorScreen::ClearChanged(const char* control)
+{
+    QWidget* w = Find(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setModified(false);
+    else if (auto* list = qobject_cast<QComboBox*>(w))
+        rememberProgramItem(*list);
+}
+
+bool WidgetEditorScreen::Has(const char* control) const
+{
+    return Find(control) != nullptr;
 }
 
 bool WidgetEditorScreen::Checked(const char* control) const

@@ -10,7 +10,9 @@ class ShellWindow;
 
 // The editors' screen on the main window's widgets, found by objectName among the
 // window's own controls (not those of its dialogs). A name with no control there, as
-// for a feature not built yet, reads as empty and takes nothing.
+// for a feature not built yet, reads as empty and takes nothing. An edit's change is
+// the user's typing since the program last set its text; a list's, another item than
+// the one the program last selected.
 class WidgetEditorScreen final : public EditorScreen {
 public:
     explicit WidgetEditorScreen(ShellWindow& window) : window_(window) {}
@@ -22,6 +24,9 @@ public:
     int Item(const char* control) const override;
     void SelectItem(const char* control, int item) override;
     void SetItems(const char* control, const QStringList& items) override;
+    bool Changed(const char* control) const override;
+    void ClearChanged(const char* control) override;
+    bool Has(const char* control) const override;
     bool Checked(const char* control) const override;
     void SetChecked(const char* control, bool checked) override;
     void SetEnabled(const char* control, bool enabled) override;

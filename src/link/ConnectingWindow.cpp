@@ -56,6 +56,9 @@ TForm13::TForm13(QWidget* parent)
     setFixedSize(260, 130);
 
     connect(ZamknijBtn, &QPushButton::clicked, this, &QDialog::reject);
+    // Every close ends the dialog (its button, Escape, the title bar, close() by the
+    // program); a hide by the window system does not.
+    connect(this, &QDialog::finished, this, &TForm13::Closed);
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(kTimer1IntervalMs);
@@ -68,12 +71,6 @@ void TForm13::ShowCentred()
         move(owner->geometry().center() - rect().center());
     show();
     raise();
-}
-
-void TForm13::hideEvent(QHideEvent* event)
-{
-    QDialog::hideEvent(event);
-    emit Closed();
 }
 
 } // namespace zantrel

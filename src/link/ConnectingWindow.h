@@ -11,7 +11,8 @@ namespace zantrel {
 
 // The connecting window "Łączenie" shown while the ports are searched. Its Timer1 runs
 // from creation on and closes the window once a controller is connected; closing it by
-// any means stops the search.
+// any means stops the search. Being hidden without a close, as when the main window is
+// minimised, does not.
 class TForm13 : public QDialog {
     Q_OBJECT
 public:
@@ -28,9 +29,6 @@ public:
 signals:
     // The window was closed: the search must stop.
     void Closed();
-
-protected:
-    void hideEvent(QHideEvent* event) override;
 };
 
 } // namespace zantrel

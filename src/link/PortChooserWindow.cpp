@@ -77,21 +77,35 @@ TForm14::TForm14(QWidget* parent)
         emit PortNumberMoved(value);
     });
     // A typed number moves the track bar, so the port, the stored number and the menu
-    // caption always agree.
+    // caption always agree; typed, it is chosen even where the bar stands already.
     connect(EditCOM, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const int n = text.toInt();
-        if (n >= 1 && n <= kMaxComNumber)
-            TrackBarCom->setValue(n);
+        const std::optional<int> n = ChooserPortNumber(text);
+        if (!n)
+            return;
+        if (TrackBarCom->value() == *n)
+            emit PortNumberMoved(*n);
+        else
+            TrackBarCom->setValue(*n);
     });
+    connect(EditCOM, &QLineEdit::textChanged, this, &TForm14::enableOk);
+    connect(EditDevicePath, &QLineEdit::textChanged, this, &TForm14::enableOk);
     connect(BtnCOMok, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnCOMcancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TForm14::PrepareForPortChoice(const QString& labelText)
+void TForm14::PrepareForPortChoice(const QString& labelText, const QString& devicePath)
 {
     LabelCOM->setText(labelText);
     EditDevicePath->clear();
+    EditDevicePath->setPlaceholderText(devicePath.isEmpty() ? QStringLiteral("/dev/ttyUSB0") : devicePath);
+    enableOk();
     resize(DevicePathsUsed() ? QSize(300, 170) : QSize(250, 150));
+}
+
+// A number beyond the track bar would store one port and show another.
+void TForm14::enableOk()
+{
+    BtnCOMok->setEnabled(ChooserPortNumber(EditCOM->text()) || !EditDevicePath->text().trimmed().isEmpty());
 }
 
 } // namespace zantrel

@@ -63,11 +63,16 @@ void PortMenu::ShowLastPort()
 
 void PortMenu::ChooseLastPort()
 {
-    chooser_.PrepareForPortChoice(texts_[Text::SetPort]);
+    const bool pathInUse = ComNumberOf(link_.LastPortName()) == 0;
+    chooser_.PrepareForPortChoice(texts_[Text::SetPort], pathInUse ? link_.LastPortName() : QString());
     if (chooser_.exec() != QDialog::Accepted)
         return;
     manager_.StopReconnecting();
     const QString path = chooser_.EditDevicePath->text().trimmed();
+    // No path typed and no number chosen (which names the last port at once): the device
+    // path in use and the store stay as they are.
+    if (path.isEmpty() && ComNumberOf(link_.LastPortName()) == 0)
+        return;
     QString problem;
     if (path.isEmpty()) {
         const int number = chooser_.TrackBarCom->value();

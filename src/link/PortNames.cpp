@@ -11,6 +11,15 @@ QString PortSlotName(int slot, const QString& lastPortName)
     return lastPortName;
 }
 
+std::optional<int> ChooserPortNumber(const QString& text)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok || n < 1 || n > kMaxComNumber)
+        return std::nullopt;
+    return n;
+}
+
 QString LastPortNameForNumber(int comNumber)
 {
     return QStringLiteral("\\\\.\\COM%1").arg(comNumber);
@@ -18,7 +27,7 @@ QString LastPortNameForNumber(int comNumber)
 
 int ComNumberOf(const QString& portName)
 {
-    static const QRegularExpression com(QStringLiteral("^(?:\\\\\\\\\\.\\\\)?COM([0-9]{1,3})$"),
+    static const QRegularExpression com(QStringLiteral("^(?:\\\\\\\\\\.\\\\)?COM([0-9]{1,9})$"),
                                         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = com.match(portName);
     return m.hasMatch() ? m.captured(1).toInt() : 0;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace zantrel {
 
 // Port slots 0..6 are "COM1".."COM7"; slot 7 is the user's last port.
@@ -10,6 +12,9 @@ constexpr int kLastPortSlot = 7;
 constexpr int kMaxComNumber = 256;
 
 QString PortSlotName(int slot, const QString& lastPortName);
+
+// The number typed into the port chooser, when its track bar can show it (1..256).
+std::optional<int> ChooserPortNumber(const QString& text);
 
 // The last port as the port chooser and the stored number give it: "\\.\COM" + n.
 QString LastPortNameForNumber(int comNumber);

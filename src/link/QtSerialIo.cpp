@@ -31,7 +31,10 @@ bool QtSerialIo::open(const QString& device)
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
+    // Both modem lines start low: opening raises them, and a raised RTS would reach the
+    // controller before the link ever asks for it. A port without modem lines refuses.
     port_.setDataTerminalReady(false);
+    port_.setRequestToSend(false);
     port_.clearError();
     return true;
 }

@@ -11,7 +11,8 @@ class SerialIo {
 public:
     virtual ~SerialIo() = default;
 
-    // Exclusive open of an existing device at 57600 baud 8N1, DTR low, no flow control.
+    // Exclusive open of an existing device at 57600 baud 8N1, DTR and RTS low, no flow
+    // control.
     virtual bool open(const QString& device) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;

@@ -1,4 +1,5 @@
 #include "app/MessageBoxPrompter.h"
+#include "app/QtTranslation.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -102,4 +103,20 @@ TEST(MessageBoxPrompter, YesAndNoAreTheAnswers)
                   answer);
         EXPECT_TRUE(inspected);
     }
+}
+
+// The standard buttons speak the interface language once the toolkit's translation is
+// loaded; a language without one falls back to the toolkit's English.
+TEST(MessageBoxPrompter, TheStandardButtonsFollowTheToolkitTranslation)
+{
+    const auto buttonTexts = [] {
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        return QStringList{box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text()};
+    };
+    ASSERT_TRUE(LoadQtTranslation(*qApp, QStringLiteral("pl")));
+    EXPECT_EQ(buttonTexts(), (QStringList{"&Tak", "&Nie"}));
+    ASSERT_TRUE(LoadQtTranslation(*qApp, QStringLiteral("de")));
+    EXPECT_EQ(buttonTexts(), (QStringList{"&Ja", "&Nein"}));
+    EXPECT_FALSE(LoadQtTranslation(*qApp, QStringLiteral("xx")));
+    EXPECT_EQ(buttonTexts(), (QStringList{"&Yes", "&No"}));
 }

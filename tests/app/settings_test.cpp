@@ -119,19 +119,24 @@ TEST(SettingsStore, MissingValuesGetTheirDefaultsWritten)
     EXPECT_TRUE(text.contains("SpaceBG=1")) << text.constData();
 }
 
-TEST(SettingsStore, ValuesSurviveAndBadPortNumbersCountAsMissing)
+// A stored port number is never replaced: beyond the chooser's 256 it is still the last
+// port, and one that names no port leaves the start value in use.
+TEST(SettingsStore, ValuesSurviveAndAStoredPortNumberIsKept)
 {
     struct Case { const char* stored; std::optional<int> port; };
-    const Case cases[] = {{"15", 15}, {"256", 256}, {"0", std::nullopt}, {"257", std::nullopt},
-                          {"abc", std::nullopt}};
+    const Case cases[] = {{"15", 15}, {"256", 256}, {"0", std::nullopt}, {"257", 257},
+                          {"1000", 1000}, {"abc", std::nullopt}};
     for (const Case& c : cases) {
         QTemporaryDir dir;
         const QString ini = dir.filePath("qev.conf");
         writeRaw(ini, QByteArray("[General]\nNrOstatniegoComa=") + c.stored + "\nSpaceBG=0\n");
-        RegistrySettings store(ini);
-        const auto loaded = store.LoadRegistrySettings();
-        EXPECT_EQ(loaded.lastPortNumber, c.port) << c.stored;
-        EXPECT_FALSE(loaded.spaceBG) << c.stored;
+        {
+            RegistrySettings store(ini);
+            const auto loaded = store.LoadRegistrySettings();
+            EXPECT_EQ(loaded.lastPortNumber, c.port) << c.stored;
+            EXPECT_FALSE(loaded.spaceBG) << c.stored;
+        }
+        EXPECT_TRUE(readRaw(ini).contains(QByteArray("NrOstatniegoComa=") + c.stored)) << c.stored;
     }
 }
 

@@ -1,4 +1,7 @@
 #include "launcher/EcuSimProcess.h"
+#include "live/LiveConversions.h"
+#include "live/LiveTexts.h"
+#include "live/LiveWords.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -132,6 +135,16 @@ TEST_F(CliEndToEnd, LivePrintsDecodedRecordsAndTheirRate)
     ASSERT_EQ(plain.outLines().size(), 3);
     EXPECT_TRUE(plain.outLines()[0].startsWith("1: rpm "));
     EXPECT_TRUE(plain.outLines()[2].contains("records/s"));
+
+    // The numbers are those the live view shows for the words at the end of the line.
+    const QString line = plain.outLines()[0];
+    const QStringList words = line.section(QLatin1Char('|'), 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    ASSERT_EQ(words.size(), 32);
+    const auto word = [&words](int i) { return quint16(words[i].toUInt(nullptr, 16)); };
+    const QString petrol = InjectionTimeNumber(TicksToMs(word(live::kPetrolTime[0]), false), u'.');
+    const QString pressure = PressureNumber(PressureFromCounts(word(live::kPressure)), u'.');
+    EXPECT_TRUE(line.contains(QStringLiteral(" petrol %1 ms ").arg(petrol))) << line.toStdString();
+    EXPECT_TRUE(line.contains(QStringLiteral(" pressure %1 bar ").arg(pressure))) << line.toStdString();
 }
 
 TEST_F(CliEndToEnd, FrameSendsAndShowsTheReply)

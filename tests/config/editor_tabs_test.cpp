@@ -4,6 +4,7 @@
 #include "config/ParameterItemLists.h"
 #include "config/ParameterTransferUi.h"
 
+#include "sim/SimRig.h"
 #include "support/MainWindowFixture.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 
 using namespace zantrel;
 
@@ -41,6 +43,15 @@ protected:
         control(name)->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         ASSERT_EQ(QApplication::focusWidget(), control(name));
+    }
+
+    // The user replaces the edit's text by typing.
+    void typeInto(const char* name, const QString& text)
+    {
+        auto* edit = control<QLineEdit>(name);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        ASSERT_EQ(edit->text(), text);
     }
 
     QString focused() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
@@ -121,7 +132,7 @@ TEST_F(EditorTabsTest, TypingPassesTheFilterAndLeavingWritesTheWord)
 TEST_F(EditorTabsTest, EnterAndThePageKeysMoveTheFocus)
 {
     focus("EditWspolneCykle");
-    control<QLineEdit>("EditWspolneCykle")->setText(QStringLiteral("2"));
+    typeInto("EditWspolneCykle", QStringLiteral("2"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     // The enrichment edit is hidden in this edition: Enter goes past it.
     EXPECT_EQ(focused(), QStringLiteral("EditPrzesuniecie"));
@@ -134,7 +145,7 @@ TEST_F(EditorTabsTest, EnterAndThePageKeysMoveTheFocus)
 
     // An edit that does not step keeps the focus; releasing Enter writes it.
     focus("EditPelneOtwarcie");
-    control<QLineEdit>("EditPelneOtwarcie")->setText(QStringLiteral("4"));
+    typeInto("EditPelneOtwarcie", QStringLiteral("4"));
     clock.clearEvents();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(focused(), QStringLiteral("EditPelneOtwarcie"));
@@ -146,6 +157,23 @@ TEST_F(EditorTabsTest, EnterAndThePageKeysMoveTheFocus)
     EXPECT_EQ(focused(), QStringLiteral("EditCzasWtryskuPrzyObciazeniu"));
 }
 
+// The keypad's Enter (Key_Enter with the keypad modifier) is Enter going down and up.
+TEST_F(EditorTabsTest, TheKeypadEnterIsEnter)
+{
+    focus("EditWspolneCykle");
+    typeInto("EditWspolneCykle", QStringLiteral("3"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(focused(), QStringLiteral("EditPrzesuniecie"));
+    EXPECT_EQ(clock.frames(), (QStringList{"K 04 00 00", "E 04 00 03", "D 04 00 03"}));
+
+    focus("EditPelneOtwarcie");
+    typeInto("EditPelneOtwarcie", QStringLiteral("4"));
+    clock.clearEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(focused(), QStringLiteral("EditPelneOtwarcie"));
+    EXPECT_EQ(clock.frames().size(), 3) << "released, the key writes the word";
+}
+
 TEST_F(EditorTabsTest, TheLastFieldOfEachTabLeadsToTheOther)
 {
     focus("ComboBoxSondaLambda2");
@@ -155,7 +183,7 @@ TEST_F(EditorTabsTest, TheLastFieldOfEachTabLeadsToTheOther)
     EXPECT_EQ(focused(), QStringLiteral("EditCisnienieWylaczenia"));
 
     focus("EditSignalInj");
-    control<QLineEdit>("EditSignalInj")->setText(QStringLiteral("60"));
+    typeInto("EditSignalInj", QStringLiteral("60"));
     clock.clearEvents();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(window->CurrentTab(), TabId::TabSheet3);
@@ -165,13 +193,15 @@ TEST_F(EditorTabsTest, TheLastFieldOfEachTabLeadsToTheOther)
 
 TEST_F(EditorTabsTest, ATextThatIsNoNumberIsReportedAndNotSent)
 {
+    const QChar separator = window->EntrySeparators().decimal;
+    const QString twoSeparators = QStringLiteral("1") + separator + separator + QStringLiteral("2");
     focus("EditCisnienieBeep");
-    control<QLineEdit>("EditCisnienieBeep")->setText(QStringLiteral("1,,2"));
+    typeInto("EditCisnienieBeep", twoSeparators);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(prompter.notices.size(), 1u);
-    EXPECT_TRUE(prompter.notices[0].text.contains(QStringLiteral("1,,2")));
+    EXPECT_TRUE(prompter.notices[0].text.contains(twoSeparators));
     EXPECT_TRUE(clock.frames().isEmpty());
-    EXPECT_EQ(control<QLineEdit>("EditCisnienieBeep")->text(), QStringLiteral("1,,2")) << "the text is kept";
+    EXPECT_EQ(control<QLineEdit>("EditCisnienieBeep")->text(), twoSeparators) << "the text is kept";
 }
 
 TEST_F(EditorTabsTest, APickInAListWritesAndTheReadFillsTheTabs)
@@ -202,6 +232,75 @@ TEST_F(EditorTabsTest, APickInAListWritesAndTheReadFillsTheTabs)
     EXPECT_TRUE(control("ButtonTURBO")->isHidden());
     EXPECT_EQ(clock.frames(), (QStringList{"K 2f 00 00", "E 2f 00 04", "D 2f 00 04", "K 0c 00 00", "E 0c 00 64",
                                            "D 0c 00 64"}));
+}
+
+// The window on the simulated controller: after a read, the Tab key walks through both
+// parameter tabs and nothing is sent; one typed change is the one word written.
+class EditorTabsOnTheSimulator : public test::MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        Create(test::answering(false), &rig.link);
+        Show();
+    }
+
+    QWidget* focused() const { return QApplication::focusWidget(); }
+
+    // The read and the writes that follow it are over once the link stays quiet.
+    void waitUntilQuiet()
+    {
+        qsizetype frames = -1;
+        for (int i = 0; i < 100 && frames != rig.clock.frames().size(); ++i) {
+            frames = rig.clock.frames().size();
+            QTest::qWait(100);
+        }
+    }
+
+    sim::test::SimRig rig;
+};
+
+TEST_F(EditorTabsOnTheSimulator, TabbingThroughBothTabsAfterAReadSendsNothing)
+{
+    rig.clock.setRecording(true);
+    press("Ctrl+O");
+    waitUntilQuiet();
+    ASSERT_FALSE(window->findChild<QLineEdit*>(QStringLiteral("EditSignalInj"))->text().isEmpty())
+        << "the read fills the tabs";
+    prompter.notices.clear();
+    rig.clock.clearEvents();
+
+    const struct {
+        TabId tab;
+        const char* first;
+    } walks[] = {{TabId::TabSheet3, "ComboBoxRodzajWtrysku"}, {TabId::TabSheet4, "EditCisnienieWylaczenia"}};
+    QSet<QString> visited;
+    for (const auto& walk : walks) {
+        window->SelectTab(walk.tab);
+        window->findChild<QWidget*>(QString::fromLatin1(walk.first))->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 80; ++i) {
+            visited << focused()->objectName();
+            QTest::keyClick(focused(), Qt::Key_Tab);
+        }
+    }
+    EXPECT_EQ(rig.clock.frames(), QStringList());
+    EXPECT_TRUE(prompter.notices.empty());
+    // Every control that takes the focus was left at least once.
+    for (const EditorMember& m : EditorMembers()) {
+        const QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(m.control));
+        if (w->isVisibleTo(window.get()) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            EXPECT_TRUE(visited.contains(QString::fromLatin1(m.control))) << m.control;
+        }
+    }
+    EXPECT_TRUE(visited.contains(QStringLiteral("EditMinimalnyCzasWtrysku")));
+
+    auto* minimal = window->findChild<QLineEdit*>(QStringLiteral("EditMinimalnyCzasWtrysku"));
+    window->SelectTab(TabId::TabSheet4);
+    minimal->setFocus(Qt::TabFocusReason);
+    minimal->selectAll();
+    QTest::keyClicks(minimal, QStringLiteral("3"));
+    QTest::keyClick(minimal, Qt::Key_Tab);
+    EXPECT_EQ(rig.clock.frames(), (QStringList{"K 02 00 00", "E 02 02 b3", "D 02 02 b3"})); // trunc(3 x 230.4)
 }
 
 } // namespace

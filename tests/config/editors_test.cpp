@@ -103,7 +103,11 @@ protected:
         clock.clearEvents();
     }
 
-    void type(const char* control, const char* text) { parts.screen[control].text = QString::fromUtf8(text); }
+    void type(const char* control, const char* text)
+    {
+        parts.screen[control].text = QString::fromUtf8(text);
+        parts.screen[control].typed = true;
+    }
     void choose(const char* control, int item)
     {
         parts.screen[control].item = item;
@@ -137,21 +141,24 @@ TEST_F(Editors, AnEditWritesItsWordFromItsText)
     };
     const std::vector<Case> cases = {
         {"EditMinTempPrzel", "35", Event::Exit, 5, 35, 10, "35"},
+        {"EditMinTempPrzel", "-5", Event::Exit, 5, 0xFFFB, 10, "-5"},
+        {"EditRPMprzelNaLPG", "1520", Event::Exit, 14, int(RpmToPeriod(1500, 2)), 10, "1500"}, // 50 RPM steps
         {"EditWspolneCykle", " 3 ", Event::KeyUpEnter, 4, 3, 10, " 3 "},
         {"EditWzbogacanieMieszanki", "-15", Event::Exit, 1, 85, 10, "-15"},
-        {"EditWzbogacanieMieszanki", "+200", Event::Exit, 1, 250, 10, "+200"},
+        {"EditWzbogacanieMieszanki", "+200", Event::Exit, 1, 250, 10, "+150"},
         {"EditPrzesuniecie", "-1,50", Event::Exit, 3, 0xFEA7, 10, "-1,50"}, // trunc(-1.5 x 230.4) = -345
-        {"EditPrzesuniecie", "+9", Event::KeyUpEnter, 3, 921, 10, "+9"},    // held to +4 ms
+        {"EditPrzesuniecie", "+9", Event::KeyUpEnter, 3, 921, 10, "+4,00"}, // held to +4 ms
         {"EditParametryMaxInj", "30,4", Event::Exit, 8, 7004, 10, "30,4"},
-        {"EditMinimalnyCzasWtrysku", "12", Event::Exit, 2, 2304, 10, "12"}, // above 10 ms becomes 10
-        {"EditProcentowePodtrzymanie", "95", Event::Exit, 6, 1349, 10, "95"},
+        {"EditMinimalnyCzasWtrysku", "12", Event::Exit, 2, 2304, 10, "10,0"}, // above 10 ms becomes 10
+        {"EditProcentowePodtrzymanie", "95", Event::Exit, 6, 1349, 10, "89,9"},
         {"EditProcentowePodtrzymanie", "20", Event::KeyUpEnter, 6, 300, 10, "20"},
+        {"EditProcentowePodtrzymanie", "36,0", Event::Exit, 6, 540, 10, "36,0"},
         {"EditOnTimeToInjTime", "2,5", Event::Exit, 16, 2500, 10, "2,5"},
-        {"EditOdswiezanieOczka", "600", Event::Exit, 34, 50000, 10, "600"},
+        {"EditOdswiezanieOczka", "600", Event::Exit, 34, 50000, 10, "500,0"},
         {"EditOdswiezanieOczka", "1,5", Event::KeyUpEnter, 34, 150, 10, "1,5"},
-        {"EditCzasPowrotuNaBenz", "0,005", Event::KeyUpEnter, 20, 1, 10, "0,005"},
+        {"EditCzasPowrotuNaBenz", "0,005", Event::KeyUpEnter, 20, 1, 10, "0,01"},
         {"EditMaxRpmQuillon", "6500", Event::Exit, 44, int(RpmToPeriod(6500, 2)), 10, "6500"},
-        {"EditMultiRpmPower", "1200", Event::Exit, 40, 1000, 10, "1200"},
+        {"EditMultiRpmPower", "1200", Event::Exit, 40, 1000, 10, "1000"},
         {"EditSignalInj", "0", Event::Exit, 50, 0, 10, "0"},
         {"EditTempRozgrz", "0", Event::Exit, 41, 1, 20, "1"},
         {"EditCzasRozgrz", "1500", Event::KeyUpEnter, 42, 999, 20, "999"},
@@ -180,6 +187,12 @@ TEST_F(Editors, FastClockCountsEightTimesTheTicks)
     type("EditOpoznienieWtryskiwaczy", "2,00");
     editors.Exit(u"EditOpoznienieWtryskiwaczy");
     EXPECT_EQ(table[13], 3686); // trunc(2 x 1843.2)
+
+    // 200 ms is within the editor's limit but beyond what the word counts at this clock.
+    type("EditParametryMaxInj", "200");
+    editors.Exit(u"EditParametryMaxInj");
+    EXPECT_EQ(table[8], 65535);
+    EXPECT_EQ(screen["EditParametryMaxInj"].text, QStringLiteral("35,6"));
 }
 
 // A text that is no number (or not the form the field takes) is told to the user; the
@@ -194,8 +207,8 @@ TEST_F(Editors, TextThatIsNoNumberIsReportedAndNothingIsSent)
         {"EditCisnienieWylaczenia", "1,,5"}, {"EditCisnienieWylaczenia", "1,5,"}, {"EditCisnienieWylaczenia", "1.5"},
         {"EditCisnienieWylaczenia", ","},    {"EditPrzesuniecie", "--1"},         {"EditPrzesuniecie", "+-1"},
         {"EditPrzesuniecie", "1-"},          {"EditPrzesuniecie", "-"},           {"EditWzbogacanieMieszanki", "1,5"},
-        {"EditMinTempPrzel", "-5"},          {"EditMinTempPrzel", "3 5"},         {"EditMaxRpm", "abc"},
-        {"EditCzasPowrotuNaBenz", "0,,05"},  {"EditTempRozgrz", "1e3"},
+        {"EditMinTempPrzel", "--5"},         {"EditMinTempPrzel", "3 5"},         {"EditMaxRpm", "abc"},
+        {"EditCzasPowrotuNaBenz", "0,,05"},  {"EditTempRozgrz", "1e3"},           {"EditMinTempPrzel", "+5"},
     };
     for (const Case& c : cases) {
         const int word = *WordOfControl(QString::fromLatin1(c.control));
@@ -210,6 +223,39 @@ TEST_F(Editors, TextThatIsNoNumberIsReportedAndNothingIsSent)
         EXPECT_EQ(parts.prompter.notices[0].caption, QStringLiteral("Błąd"));
         EXPECT_TRUE(parts.prompter.notices[0].text.contains(QString::fromUtf8(c.text))) << c.text;
     }
+}
+
+// Per kind, the whole texts taken: every form the program writes into such an edit, and
+// nothing that is two numbers, a doubled sign or an exponent.
+TEST(ParameterEntry, EachKindTakesTheTextsTheProgramWritesAndNoOthers)
+{
+    using K = EntryKind;
+    struct Case {
+        K kind;
+        const char* text;
+        std::optional<double> value;
+    };
+    const std::vector<Case> cases = {
+        {K::Digits, "35", 35},        {K::Digits, "-5", -5},        {K::Digits, "36,0", 36},
+        {K::Digits, "40,0", 40},      {K::Digits, "+5", {}},        {K::Digits, "1,,5", {}},
+        {K::Digits, "--1", {}},       {K::Digits, "1e3", {}},       {K::Digits, "36.0", {}},
+        {K::SignedInt, "+15", 15},    {K::SignedInt, "-15", -15},   {K::SignedInt, "1,5", {}},
+        {K::SignedInt, "+-1", {}},    {K::Decimal, "1,15", 1.15},   {K::Decimal, "2,8", 2.8},
+        {K::Decimal, ",5", 0.5},      {K::Decimal, "-0,02", -0.02}, {K::Decimal, "+1,5", {}},
+        {K::Decimal, "1,5,", {}},     {K::Decimal, "1e3", {}},      {K::SignedDecimal, "+4,00", 4},
+        {K::SignedDecimal, "-0,04", -0.04}, {K::SignedDecimal, "--1", {}}, {K::SignedDecimal, "+-1", {}},
+        {K::SignedDecimal, "1,,5", {}},     {K::SignedDecimal, "-", {}},   {K::SignedDecimal, " -1,5 ", -1.5},
+    };
+    for (const Case& c : cases) {
+        const std::optional<double> got = ParseEntry(QString::fromUtf8(c.text), c.kind, u',');
+        ASSERT_EQ(got.has_value(), c.value.has_value()) << int(c.kind) << " " << c.text;
+        if (got) {
+            EXPECT_DOUBLE_EQ(*got, *c.value) << c.text;
+        }
+    }
+    // With a point locale the point is the separator, and the comma is no number.
+    EXPECT_EQ(ParseEntry(QStringLiteral("36.0"), K::Digits, u'.'), 36.0);
+    EXPECT_EQ(ParseEntry(QStringLiteral("36,0"), K::Digits, u'.'), std::nullopt);
 }
 
 TEST_F(Editors, AnEmptyEditWritesNothingAndAsksNothing)
@@ -332,8 +378,17 @@ TEST_F(Editors, ReturnPressureTakesTheWarningPressureAlong)
 
     // Enter writes its own word only.
     clock.clearEvents();
+    type("EditCisnienieWylaczenia", "1,15");
     editors.KeyUpEnter(u"EditCisnienieWylaczenia");
     EXPECT_EQ(clock.trace(), WordWrite(18, 1101));
+
+    // Under 0.05 bar the return pressure is put below zero; its limit holds both at 0.4.
+    type("EditCisnienieBeep", "0,03");
+    editors.Exit(u"EditCisnienieBeep");
+    EXPECT_TRUE(parts.prompter.notices.empty());
+    EXPECT_EQ(screen["EditCisnienieBeep"].text, QStringLiteral("0,40"));
+    EXPECT_EQ(screen["EditCisnienieWylaczenia"].text, QStringLiteral("0,40"));
+    EXPECT_EQ(table[18], table[24]);
 }
 
 TEST_F(Editors, AShortReturnDelayBecomesATenthOfASecond)
@@ -494,6 +549,9 @@ TEST_F(Editors, KeysFilterAndMoveTheFocus)
 
     type("EditInjRozgrz", "3");
     EXPECT_STREQ(editors.KeyUpEnter(u"EditInjRozgrz").control, "EditTempRozgrz");
+    clock.clearEvents();
+    EXPECT_STREQ(editors.KeyUpEnter(u"EditInjRozgrz").control, "EditTempRozgrz") << "written: Enter goes on";
+    EXPECT_TRUE(clock.frames().isEmpty());
     type("EditInjRozgrz", "3,,");
     EXPECT_EQ(editors.KeyUpEnter(u"EditInjRozgrz").control, nullptr) << "a failed write stays";
 }
@@ -551,22 +609,36 @@ TEST_F(Editors, RefreshShowsTheTable)
     EXPECT_TRUE(parts.screen.hiddenTabs.count(TabId::TabSheet7));
     EXPECT_EQ(table[ParameterTable::kShadow47], 0x4005) << "map kind 1 set in the shadow";
 
-    // An old controller: no sensor kind, no low-RPM filter.
+    EXPECT_FALSE(parts.screen.hiddenTabs.count(TabId::TabSheet11)) << "the low-RPM filter's tab";
+
+    // An old controller: no sensor kind, no low-RPM filter, and no empty tab for it.
     parts.editors.Refresh(false, ControllerIdentity{0x41, 20});
     EXPECT_FALSE(screen["ComboBoxRodzajCzTemp"].shown);
     EXPECT_FALSE(screen["GroupBoxFiltrLowRpm"].shown);
+    EXPECT_TRUE(parts.screen.hiddenTabs.count(TabId::TabSheet11));
+
+    // A controller with the filter, while its controls do not exist: the tab stays hidden.
+    screen.absent.insert("GroupBoxFiltrLowRpm");
+    parts.editors.Refresh(false, ControllerIdentity{0x43, 40});
+    EXPECT_TRUE(parts.screen.hiddenTabs.count(TabId::TabSheet11));
+}
+
+// The controller's words as they are, but for `changes` (word, value), written back.
+void ChangeControllerWords(EcuCommands& cmds, std::initializer_list<std::pair<int, qint32>> changes)
+{
+    const ParameterReadout before = ReadParameterWords(cmds);
+    std::array<qint32, 64> words{};
+    for (int i = 0; i < 64; ++i)
+        words[size_t(i)] = before[size_t(i)].value_or(0);
+    for (const auto& [index, value] : changes)
+        words[size_t(index)] = value;
+    WriteAllParameters(cmds, words);
 }
 
 TEST(EditorsOnTheSimulator, ARefreshAfterAReadLeavesVacuumAndTheLoadRpmMapInTheController)
 {
     sim::test::SimRig rig;
-    const ParameterReadout before = ReadParameterWords(rig.cmds);
-    std::array<qint32, 64> words{};
-    for (int i = 0; i < 64; ++i)
-        words[size_t(i)] = before[size_t(i)].value_or(0);
-    words[22] = 0x0020; // vacuum bit clear
-    words[47] = 0x8008; // map kind 2, CNG
-    WriteAllParameters(rig.cmds, words);
+    ChangeControllerWords(rig.cmds, {{22, 0x0020}, {47, 0x8008}}); // vacuum bit clear; map kind 2, CNG
 
     EditorParts parts(rig.link, rig.clock);
     ASSERT_TRUE(parts.transfer.ReadAll());
@@ -583,6 +655,52 @@ TEST(EditorsOnTheSimulator, ARefreshAfterAReadLeavesVacuumAndTheLoadRpmMapInTheC
     parts.screen["EditRPMprzelNaLPG"].text = QStringLiteral("2000");
     parts.editors.Exit(u"EditRPMprzelNaLPG");
     EXPECT_EQ(ReadParameterWords(rig.cmds)[14], quint16(RpmToPeriod(2000, 2)));
+}
+
+// A read shows every word. Leaving any control, or Enter in it, then sends nothing: the
+// texts are what the controller holds, and written back from their rounding they would
+// change it (word 2 610 -> 599, word 18 1100 -> 1101, word 24 1152 -> 1156). The same
+// texts typed again are all numbers of their edits, with either separator.
+TEST(EditorsOnTheSimulator, AfterARefreshMovingTheFocusSendsNothing)
+{
+    sim::test::SimRig rig;
+    // -5 °C and 36,0 % in digits edits, -0,04 ms.
+    ChangeControllerWords(rig.cmds, {{5, 0xFFFB}, {6, 540}, {3, 0xFFF6}});
+
+    for (const Separators separators : {kComma, Separators{u'.', u','}}) {
+        EditorParts parts(rig.link, rig.clock, separators);
+        ASSERT_TRUE(parts.transfer.ReadAll());
+        EXPECT_EQ(parts.screen["EditMinTempPrzel"].text, QStringLiteral("-5"));
+        EXPECT_EQ(parts.screen["EditProcentowePodtrzymanie"].text, QStringLiteral("36") + separators.decimal + u'0');
+        EXPECT_EQ(parts.screen["EditCisnienieWylaczenia"].text, QStringLiteral("1") + separators.decimal + QStringLiteral("15"));
+        parts.prompter.notices.clear();
+        rig.clock.setRecording(true);
+        rig.clock.clearEvents();
+
+        std::vector<QString> controls;
+        for (const EditorMember& m : EditorMembers())
+            controls.push_back(QString::fromLatin1(m.control));
+        for (const TwinControl& t : TwinControls())
+            controls.push_back(QString::fromLatin1(t.twin));
+        for (const QString& control : controls) {
+            parts.editors.Enter(control);
+            parts.editors.Exit(control);
+            parts.editors.KeyUpEnter(control);
+        }
+        EXPECT_EQ(rig.clock.frames(), QStringList()) << separators.decimal.toLatin1();
+        EXPECT_TRUE(parts.prompter.notices.empty());
+
+        for (const EditorMember& m : EditorMembers()) {
+            if (m.entry == EntryKind::None)
+                continue;
+            parts.screen[m.control].typed = true;
+            parts.editors.Exit(QString::fromLatin1(m.control));
+        }
+        for (const test::ScriptedPrompter::Box& n : parts.prompter.notices)
+            ADD_FAILURE() << n.text.toStdString();
+        EXPECT_FALSE(rig.clock.frames().isEmpty()) << "texts typed again are written";
+        rig.clock.setRecording(false);
+    }
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <functional>
+
 using namespace zantrel;
 using zantrel::test::answering;
 
@@ -103,6 +105,59 @@ TEST_F(PortMenuTest, ADevicePathCanBeChosenAndSurvivesARestart)
     EXPECT_EQ(item("COM8CTRL81")->text(), "/dev/ttyUSB0");
 }
 
+// A number its track bar cannot show would store one port and show another: OK refuses it.
+TEST_F(PortMenuTest, TheChooserRefusesANumberItsTrackBarCannotShow)
+{
+    Start();
+    TForm14* chooser = window->Form14;
+    QTimer::singleShot(0, chooser, [chooser] {
+        for (const char* beyond : {"300", "0", ""}) {
+            chooser->EditCOM->clear();
+            QTest::keyClicks(chooser->EditCOM, beyond);
+            EXPECT_FALSE(chooser->BtnCOMok->isEnabled()) << beyond;
+            QTest::keyClick(chooser->EditCOM, Qt::Key_Return);
+            EXPECT_TRUE(chooser->isVisible()) << beyond;
+        }
+        QTest::keyClicks(chooser->EditCOM, "12");
+        EXPECT_TRUE(chooser->BtnCOMok->isEnabled());
+        chooser->BtnCOMcancel->click();
+    });
+    item("COM_SET")->trigger();
+    EXPECT_EQ(storedValue("NrOstatniegoComa"), "8");
+}
+
+// Once a device path is the last port, OK with the path field empty keeps it; a number
+// typed (even the one the track bar shows) replaces it.
+TEST_F(PortMenuTest, OkWithAnEmptyPathKeepsTheDevicePath)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "ports have no device paths here";
+#endif
+    Start();
+    TForm14* chooser = window->Form14;
+    const auto choose = [this, chooser](std::function<void()> steps) {
+        QTimer::singleShot(0, chooser, [chooser, steps] {
+            steps();
+            chooser->BtnCOMok->click();
+        });
+        item("COM_SET")->trigger();
+    };
+    choose([chooser] { QTest::keyClicks(chooser->EditDevicePath, "/dev/ttyUSB0"); });
+    choose([chooser] { EXPECT_EQ(chooser->EditDevicePath->placeholderText(), "/dev/ttyUSB0"); });
+    EXPECT_EQ(link.LastPortName(), "/dev/ttyUSB0");
+    EXPECT_EQ(item("COM8CTRL81")->text(), "/dev/ttyUSB0");
+    EXPECT_EQ(storedValue("LastPortDevice"), "/dev/ttyUSB0");
+
+    choose([chooser] {
+        chooser->EditCOM->clear();
+        QTest::keyClicks(chooser->EditCOM, "8");
+    });
+    EXPECT_EQ(link.LastPortName(), "\\\\.\\COM8");
+    EXPECT_EQ(item("COM8CTRL81")->text(), "COM8");
+    EXPECT_EQ(storedValue("LastPortDevice"), "");
+    EXPECT_EQ(storedValue("NrOstatniegoComa"), "8");
+}
+
 TEST_F(PortMenuTest, TheStatusFieldTellsAMissingPortFromAMissingController)
 {
     Start();
@@ -163,6 +218,24 @@ TEST_F(PortMenuTest, ClosingTheConnectingWindowStopsTheSearch)
     press("Ctrl+D");
     EXPECT_TRUE(window->TimerAutoconnect.isActive());
     window->Form13->close();
+    EXPECT_FALSE(window->TimerAutoconnect.isActive());
+
+    press("Ctrl+D");
+    QTest::keyClick(window->Form13, Qt::Key_Escape);
+    EXPECT_FALSE(window->TimerAutoconnect.isActive());
+}
+
+// Minimising the main window takes its windows out of sight; the search goes on.
+TEST_F(PortMenuTest, HidingTheConnectingWindowWithoutACloseKeepsSearching)
+{
+    Start();
+    press("Ctrl+D");
+    window->showMinimized();
+    window->Form13->hide();
+    EXPECT_TRUE(window->TimerAutoconnect.isActive());
+    window->showNormal();
+    window->Form13->ShowCentred();
+    window->Form13->ZamknijBtn->click();
     EXPECT_FALSE(window->TimerAutoconnect.isActive());
 }
 

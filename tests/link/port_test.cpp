@@ -82,6 +82,7 @@ TEST(PortNames, MapsComNamesToDevices)
         {"COM7", "/dev/ttyS6", 7},
         {"\\\\.\\COM12", "/dev/ttyS11", 12},
         {"\\\\.\\COM256", "/dev/ttyS255", 256},
+        {"\\\\.\\COM1000", "/dev/ttyS999", 1000},
         {"/dev/ttyUSB0", "/dev/ttyUSB0", 0},
         {"/tmp/ecu", "/tmp/ecu", 0},
 #endif

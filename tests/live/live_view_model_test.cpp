@@ -106,7 +106,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, CorrectionCases,
                                            CorrectionCase{0, 120, kComma, "00.0%"},
                                            CorrectionCase{0, 0, kComma, "00.0%"},
                                            CorrectionCase{10, 1000, kComma, "+9900,0%"},
-                                           CorrectionCase{100, 0, kComma, "-100,0%"}));
+                                           CorrectionCase{100, 0, kComma, "-100,0%"},
+                                           CorrectionCase{196, 201, kComma, "+2,6%"}));
 
 TEST_F(LiveViewModelTest, OnGasTheGasTimesAreShown)
 {
@@ -181,7 +182,7 @@ struct FixedCase {
 
 class FixedTextCases : public ::testing::TestWithParam<FixedCase> {};
 
-TEST_P(FixedTextCases, RoundsToTheSignificantDigitsThenPads)
+TEST_P(FixedTextCases, RoundsOnceAndPads)
 {
     const FixedCase& c = GetParam();
     EXPECT_EQ(FixedText(c.value, c.decimals, kComma, c.significant), QString::fromLatin1(c.text));
@@ -191,7 +192,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, FixedTextCases,
                          ::testing::Values(FixedCase{123.456, 2, 4, "123,50"}, FixedCase{12.346, 2, 4, "12,35"},
                                            FixedCase{1.0589, 2, 3, "1,06"}, FixedCase{0.004, 2, 4, "0,00"},
                                            FixedCase{99.96, 1, 3, "100,0"}, FixedCase{12345.6, 2, 4, "12350,00"},
-                                           FixedCase{2.442, 2, 0, "2,44"}));
+                                           FixedCase{2.442, 2, 0, "2,44"}, FixedCase{0.85503, 2, 4, "0,86"},
+                                           FixedCase{2.69531, 2, 4, "2,70"}, FixedCase{0.69549, 2, 3, "0,70"},
+                                           FixedCase{9.9996, 2, 4, "10,00"}, FixedCase{0.0, 2, 4, "0,00"}));
+
+// Words whose exact value lies just above a half step: rounded to the significant digits
+// first, they would lose it ("0,85ms", "2,69ms", "0,69Bar").
+TEST_F(LiveViewModelTest, TimesAndPressureAreRoundedFromTheExactValue)
+{
+    const LiveViewModel v = view(recordOf({{0, 197}, {1, 621}, {18, 600}}));
+    EXPECT_EQ(v.petrolTimes[0], "0,86ms"); // 0.85503 ms
+    EXPECT_EQ(v.petrolTimes[1], "2,70ms"); // 2.69531 ms
+    EXPECT_EQ(v.pressureText, "0,70Bar");  // 0.69549 bar
+}
 
 } // namespace
 } // namespace zantrel::test
