@@ -32,8 +32,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # The libraries the programs link come from dpkg-shlibdeps. Nothing links the platform
-# plugins, which Qt loads at run time, so they are named here; xdg-open shows the help.
+# plugins or the toolkit's translations of its standard buttons, which Qt loads at run
+# time, so they are named here; xdg-open shows the help.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 include(CPack)
