@@ -7,9 +7,9 @@
 
 #include "support/MainWindowFixture.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -27,6 +27,8 @@ QStringList simulatorAt(const QString& path, QStringList more = {})
 // path (plugged in again), and the program is back on its own.
 class ReconnectPty : public MainWindowFixture {
 protected:
+    QLabel* note() const { return window->findChild<QLabel*>(QStringLiteral("LabelLinkNote")); }
+
     QTemporaryDir links;
     QString path = links.filePath(QStringLiteral("ecu"));
     QtSerialIo ptyIo;
@@ -50,8 +52,8 @@ TEST_F(ReconnectPty, AControllerThatComesBackIsReconnectedWithoutAClick)
 
     QTRY_VERIFY_WITH_TIMEOUT(!ptyLink.PortOpen(), 10'000);
     QTRY_COMPARE_WITH_TIMEOUT(window->EditStatus->text(), QString::fromUtf8("Com błąd"), 2'000);
-    EXPECT_TRUE(window->statusBar()->currentMessage().contains(QString::fromUtf8("zniknął")))
-        << window->statusBar()->currentMessage().toStdString();
+    EXPECT_TRUE(note()->text().contains(QString::fromUtf8("zniknął"))) << note()->text().toStdString();
+    EXPECT_TRUE(note()->isVisible());
     first.stop();
 
     sim::EcuSimProcess second(simulatorAt(path));
@@ -59,8 +61,7 @@ TEST_F(ReconnectPty, AControllerThatComesBackIsReconnectedWithoutAClick)
     QSignalSpy records(&window->Live().Poll(), &LivePoll::RecordAccepted);
     ASSERT_TRUE(records.wait(10'000)) << "no live record after the controller came back";
     EXPECT_TRUE(ptyLink.Connected());
-    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QString::fromUtf8("Połączono ponownie")))
-        << window->statusBar()->currentMessage().toStdString();
+    EXPECT_TRUE(note()->text().startsWith(QString::fromUtf8("Połączono ponownie"))) << note()->text().toStdString();
     EXPECT_EQ(window->windowTitle(), window->Ports().Manager().CaptionWithIdentity());
     EXPECT_FALSE(window->Ports().Manager().Reconnecting());
 }
