@@ -76,7 +76,7 @@ struct BenchWindow {
     {
         parameters[55] = 1;
         parameters[56] = 4;
-        parameters[21] = 2;
+        parameters.StoreReceived(21, 2);
         parameters[8] = 7000;
         window.setWindowState(Qt::WindowNoState);
         window.resize(kDesignSize);

@@ -51,7 +51,7 @@ public:
     void SetProgressPosition(int) override {}
     void StepProgress() override {}
     std::vector<int> RefreshAfterRead() override { return {}; }
-    void ShowStatus(const QString&) override {}
+    void ShowNote(const QString&) override {}
 };
 
 class NoPrompter final : public Prompter {

@@ -44,6 +44,7 @@
 #include <QProcess>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -87,6 +88,7 @@ const TimerRow kTimers[] = {
 };
 
 constexpr QSize kMainPageSize(1009, 587);
+constexpr int kNoteShownMs = 15'000;
 constexpr int kMaximisedScreenWidth = 800;
 constexpr qreal kTabFontScale = 0.85;
 constexpr int kTabMargin = 10;
@@ -187,6 +189,15 @@ void TForm1::BuildControls()
     }
     column->addWidget(MainPage, 1);
     setCentralWidget(central);
+
+    // Left of the progress bar, which the transfer adds; a note stays a while, then gives
+    // the bar its room back.
+    LabelNote = new QLabel(this);
+    LabelNote->setObjectName(QStringLiteral("LabelNote"));
+    statusBar()->addPermanentWidget(LabelNote);
+    noteShown_.setSingleShot(true);
+    noteShown_.setInterval(kNoteShownMs);
+    connect(&noteShown_, &QTimer::timeout, LabelNote, &QLabel::clear);
 }
 
 void TForm1::BuildTimers()
@@ -288,7 +299,7 @@ void TForm1::CreateSecondaryWindows()
     Form14 = new TForm14(this);
     Form15 = new TForm15(this);
     new LinkBusyUi(gate_, this);
-    transferUi_ = new ParameterTransferUi(*this, gate_, image_, *EditStatus, prompter_, texts_);
+    transferUi_ = new ParameterTransferUi(*this, gate_, image_, prompter_, texts_);
     portMenu_ = new PortMenu(*this, *Form13, *Form14, TimerAutoconnect, link_, commands_, image_, texts_, prompter_,
                              *lastPortSettings_, [this] { transferUi_->ButtonOdczytajParam->click(); });
     parameterTabs_ = new ParameterEditorTabs(*this, parameters_, transferUi_->Transfer(), prompter_, texts_,
@@ -409,6 +420,12 @@ void TForm1::SetTabShown(TabId id, bool shown)
 QStatusBar& TForm1::StatusBar()
 {
     return *statusBar();
+}
+
+void TForm1::ShowNote(const QString& text)
+{
+    LabelNote->setText(text);
+    noteShown_.start();
 }
 
 bool TForm1::event(QEvent* event)

@@ -19,6 +19,7 @@
 #include <optional>
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QTabWidget;
 
@@ -59,6 +60,7 @@ public:
     ~TForm1() override;
 
     QLineEdit* EditStatus = nullptr;
+    QLabel* LabelNote = nullptr;
     QTabWidget* MainPage = nullptr;
 
     QTimer TimerVizualizacja{this};
@@ -103,6 +105,7 @@ public:
     QWidget& Widget() override { return *this; }
     QStatusBar& StatusBar() override;
     void SetCaption(const QString& caption) override { setWindowTitle(caption); }
+    void ShowNote(const QString& text) override;
 
     // Set while an auto-adaptation runs; leaving its tab by a click is then confirmed.
     bool AdaptationRunning() const { return adaptationRunning_; }
@@ -191,6 +194,7 @@ private:
     std::optional<bool> autodetectAnswer_;
     std::optional<bool> shutdownAnswer_;
     bool activatedOnce_ = false;
+    QTimer noteShown_;
     bool adaptationRunning_ = false;
 };
 

@@ -28,6 +28,10 @@ public:
     virtual void SetTabShown(TabId id, bool shown) = 0;
     virtual QStatusBar& StatusBar() = 0;
     virtual void SetCaption(const QString& caption) = 0;
+    // A note that stays in sight for a while in the status bar beside the progress bar:
+    // what the link did by itself, a read that did not get every word. (The status field
+    // above the tabs is rewritten by every live record.)
+    virtual void ShowNote(const QString& text) = 0;
     virtual const Separators& EntrySeparators() const = 0;
 };
 

@@ -109,7 +109,7 @@ void ParameterTransfer::refreshAndWriteBack(JobOutcome readOutcome)
         : QString();
     const std::vector<int> writeBack = view_.RefreshAfterRead();
     if (readOutcome != JobOutcome::Completed) {
-        view_.ShowStatus(status);
+        view_.ShowNote(status);
         return;
     }
     LinkJob job;
@@ -121,7 +121,7 @@ void ParameterTransfer::refreshAndWriteBack(JobOutcome readOutcome)
     // comes last so that it stays in sight.
     job.Then([this, status] {
         if (!status.isEmpty())
-            view_.ShowStatus(status);
+            view_.ShowNote(status);
     });
     start(std::move(job));
 }

@@ -17,7 +17,7 @@ class Prompter;
 enum class JobOutcome;
 
 // What a transfer shows while it runs. The main window implements it with ProgressBar1,
-// the status field and its table-to-screen refresh.
+// the window's note and its table-to-screen refresh.
 class ParameterTransferView {
 public:
     virtual ~ParameterTransferView() = default;
@@ -29,7 +29,8 @@ public:
     // received. It returns the words it set bits in that the controller must then be
     // told (they are written after it, in that order).
     virtual std::vector<int> RefreshAfterRead() = 0;
-    virtual void ShowStatus(const QString& text) = 0;
+    // A note that stays in sight (the status field is rewritten by every live record).
+    virtual void ShowNote(const QString& text) = 0;
 };
 
 // Moves the ParameterTable between the program and the controller: the read of all 64
@@ -52,7 +53,7 @@ public:
     // a word still missing after the 64 reads is asked for once more), checks the
     // programmed marker (an unprogrammed controller is offered the factory reset), runs
     // the view's refresh and then the after-read job: the words the refresh set bits
-    // in, and the reads added with AddAfterRead. Says in the status field when words
+    // in, and the reads added with AddAfterRead. Says in the window's note when words
     // stayed unanswered.
     bool ReadAll();
     // One word as the editors write it: the leading pause, then "K", "E", "D" with the

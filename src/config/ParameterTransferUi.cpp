@@ -3,7 +3,6 @@
 #include "base/ShellWindow.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -11,9 +10,9 @@
 namespace zantrel {
 
 ParameterTransferUi::ParameterTransferUi(ShellWindow& window, LinkGate& gate, ControllerImage& image,
-                                         QLineEdit& status, Prompter& prompter, const LanguageStrings& texts)
+                                         Prompter& prompter, const LanguageStrings& texts)
     : QObject(&window.Widget())
-    , status_(status)
+    , window_(window)
     , transfer_(gate, image, *this, prompter, texts)
 {
     ButtonOdczytajParam = new QPushButton(QStringLiteral("O"), &window.Widget());
@@ -60,9 +59,9 @@ std::vector<int> ParameterTransferUi::RefreshAfterRead()
     return refresh_ ? refresh_() : std::vector<int>{};
 }
 
-void ParameterTransferUi::ShowStatus(const QString& text)
+void ParameterTransferUi::ShowNote(const QString& text)
 {
-    status_.setText(text);
+    window_.ShowNote(text);
 }
 
 } // namespace zantrel

@@ -6,7 +6,6 @@
 
 #include <functional>
 
-class QLineEdit;
 class QProgressBar;
 class QPushButton;
 
@@ -20,8 +19,8 @@ class ShellWindow;
 class ParameterTransferUi final : public QObject, public ParameterTransferView {
     Q_OBJECT
 public:
-    ParameterTransferUi(ShellWindow& window, LinkGate& gate, ControllerImage& image, QLineEdit& status,
-                        Prompter& prompter, const LanguageStrings& texts);
+    ParameterTransferUi(ShellWindow& window, LinkGate& gate, ControllerImage& image, Prompter& prompter,
+                        const LanguageStrings& texts);
 
     QPushButton* ButtonOdczytajParam = nullptr;
     QPushButton* ButtonZapisWszystkiego = nullptr;
@@ -36,10 +35,10 @@ public:
     void SetProgressPosition(int position) override;
     void StepProgress() override;
     std::vector<int> RefreshAfterRead() override;
-    void ShowStatus(const QString& text) override;
+    void ShowNote(const QString& text) override;
 
 private:
-    QLineEdit& status_;
+    ShellWindow& window_;
     ParameterTransfer transfer_;
     std::function<std::vector<int>()> refresh_;
 };

@@ -9,18 +9,11 @@
 #include "link/PortNames.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QStatusBar>
 
 namespace zantrel {
-
-namespace {
-
-constexpr int kLinkNoteMs = 15'000;
-
-} // namespace
 
 QString PortItemName(int slot)
 {
@@ -43,13 +36,7 @@ PortMenu::PortMenu(ShellWindow& window, TForm13& connecting, TForm14& chooser, Q
     , manager_(link, commands, timerAutoconnect, timerReconnect_, *this, image, texts)
 {
     timerReconnect_.setObjectName(QStringLiteral("TimerReconnect"));
-    LabelLinkNote = new QLabel(&window.Widget());
-    LabelLinkNote->setObjectName(QStringLiteral("LabelLinkNote"));
-    window.StatusBar().insertPermanentWidget(0, LabelLinkNote);
-    // A note stays a while after the last change, then gives the bar its room back.
-    noteShown_.setSingleShot(true);
-    noteShown_.setInterval(kLinkNoteMs);
-    connect(&noteShown_, &QTimer::timeout, LabelLinkNote, &QLabel::clear);
+
     connect(&timerReconnect_, &QTimer::timeout, this, [this] { manager_.ReconnectTick(); });
     connect(&link_, &EcuLink::PortLost, this, [this] { manager_.PortLost(); });
     for (int slot = 0; slot < kPortSlots; ++slot)
@@ -134,8 +121,7 @@ void PortMenu::ShowMessage(const QString& text)
 
 void PortMenu::ShowLinkNote(const QString& text)
 {
-    LabelLinkNote->setText(text);
-    noteShown_.start();
+    window_.ShowNote(text);
 }
 
 void PortMenu::StartParameterRead()

@@ -8,8 +8,6 @@
 
 #include <functional>
 
-class QLabel;
-
 namespace zantrel {
 
 class LanguageStrings;
@@ -53,9 +51,6 @@ private:
     TForm13& connecting_;
     TForm14& chooser_;
     QTimer timerReconnect_;
-    // What the link does by itself, in the status bar beside the progress bar.
-    QLabel* LabelLinkNote = nullptr;
-    QTimer noteShown_;
     ConnectionManager manager_;
 };
 

@@ -36,7 +36,7 @@ AdaptationSpeedMeter::AdaptationSpeedMeter(QWidget* page)
 void AdaptationSpeedMeter::Show(const LiveViewModel& view)
 {
     ObrotomierzAd->setValue(view.rpmThousands);
-    EditObrotomierzAd->setText(QString::number(view.rpm));
+    EditObrotomierzAd->setText(view.rpmNumber);
 }
 
 } // namespace zantrel

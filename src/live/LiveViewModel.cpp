@@ -3,6 +3,7 @@
 #include "config/ParameterConversions.h"
 #include "config/ParameterUnits.h"
 #include "image/ParameterTable.h"
+#include "image/ParameterWordIndex.h"
 #include "live/LiveConversions.h"
 #include "live/LiveRecord.h"
 #include "live/LiveTexts.h"
@@ -78,9 +79,14 @@ LiveViewModel ComputeLiveView(const LiveRecord& record, const ParameterTable& ta
     view.fuel = state.fuelMode.Show(record);
     view.lamp = ErrorLampFor(record);
 
-    view.rpm = PeriodToRpm(record[live::kSpeedPeriod], IgnitionType(table));
-    view.rpmThousands = view.rpm * 0.001;
-    view.rpmText = EngineSpeedText(view.rpm);
+    // A speed needs the ignition type: until word 21 is known, none is shown rather than
+    // one converted with a guessed type.
+    if (table.Known(kIgnitionTypeWord)) {
+        view.rpm = PeriodToRpm(record[live::kSpeedPeriod], IgnitionType(table));
+        view.rpmThousands = view.rpm * 0.001;
+        view.rpmText = EngineSpeedText(view.rpm);
+        view.rpmNumber = QString::number(view.rpm);
+    }
 
     view.pressure = PressureFromCounts(record[live::kPressure]);
     view.pressureNumber = PressureNumber(view.pressure, sep);

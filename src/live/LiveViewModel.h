@@ -43,7 +43,8 @@ struct LiveViewModel {
 
     int rpm = 0;
     double rpmThousands = 0.0;
-    QString rpmText;
+    QString rpmText;   // "1500rpm"; empty while the ignition type is not known
+    QString rpmNumber; // "1500"; likewise
 
     float pressure = 0.0f;
     QString pressureNumber;

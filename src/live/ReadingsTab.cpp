@@ -194,7 +194,7 @@ void ReadingsTab::Show(const LiveViewModel& view)
         ImageClips->setPicture(*view.tankPicture);
 
     Ab270MeterRPM->setValue(view.rpmThousands);
-    EditAb270MeterRPM->setText(QString::number(view.rpm));
+    EditAb270MeterRPM->setText(view.rpmNumber);
     ManometrPsys->setValue(view.pressure);
     EditManometrPsys->setText(view.pressureNumber);
 

@@ -36,7 +36,7 @@ public:
     void SetProgressPosition(int) override {}
     void StepProgress() override {}
     std::vector<int> RefreshAfterRead() override { return refresh ? refresh() : std::vector<int>{}; }
-    void ShowStatus(const QString&) override {}
+    void ShowNote(const QString&) override {}
     std::function<std::vector<int>()> refresh;
 };
 

@@ -41,7 +41,7 @@ public:
             onRefresh();
         return writeBack;
     }
-    void ShowStatus(const QString& text) override { statuses << text; }
+    void ShowNote(const QString& text) override { statuses << text; }
 
     std::vector<int> maxima;
     std::vector<int> positions;

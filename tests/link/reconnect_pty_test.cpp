@@ -27,7 +27,7 @@ QStringList simulatorAt(const QString& path, QStringList more = {})
 // path (plugged in again), and the program is back on its own.
 class ReconnectPty : public MainWindowFixture {
 protected:
-    QLabel* note() const { return window->findChild<QLabel*>(QStringLiteral("LabelLinkNote")); }
+    QLabel* note() const { return window->findChild<QLabel*>(QStringLiteral("LabelNote")); }
 
     QTemporaryDir links;
     QString path = links.filePath(QStringLiteral("ecu"));

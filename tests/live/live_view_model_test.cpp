@@ -27,7 +27,7 @@ class LiveViewModelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        table[21] = 2; // "4 Cyl."
+        table.StoreReceived(21, 2); // "4 Cyl.", as a read-all leaves it
         table[8] = 7000;
     }
     LiveViewModel view(const LiveRecord& r, QChar sep = kComma) { return ComputeLiveView(r, table, sep, state); }
@@ -54,6 +54,21 @@ TEST_F(LiveViewModelTest, ConvertsTheEngineWords)
     EXPECT_EQ(v.reducerTemperatureText, "-10°C");
     EXPECT_EQ(v.gasTemperatureText, "35°C");
     EXPECT_EQ(v.levelVoltsText, "2,44 V");
+}
+
+// Before the ignition type has come from the controller no speed is shown: a guessed
+// type would turn the same period into another speed.
+TEST_F(LiveViewModelTest, NoSpeedUntilTheIgnitionTypeIsKnown)
+{
+    const LiveRecord r = recordOf({{13, 4608}});
+    table.ForgetKnown();
+    table[21] = 2;
+    const LiveViewModel unknown = view(r);
+    EXPECT_EQ(unknown.rpm, 0);
+    EXPECT_TRUE(unknown.rpmText.isEmpty());
+    EXPECT_TRUE(unknown.rpmNumber.isEmpty());
+    table.StoreReceived(21, 2);
+    EXPECT_EQ(view(r).rpmNumber, "1500");
 }
 
 TEST_F(LiveViewModelTest, TimesFollowTheClockBitOfTheWord22Shadow)

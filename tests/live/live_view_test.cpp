@@ -66,7 +66,7 @@ protected:
 
 TEST_F(LiveViewTest, ARecordOnGasReachesEveryDisplay)
 {
-    parameters[21] = 2;
+    parameters.StoreReceived(21, 2);
     parameters[8] = 2000;
     show({{16, 1}, {13, 4608}, {18, 1000}, {0, 100}, {6, 120}, {1, 288}, {11, 576}, {14, 80}, {15, 0xFFF6},
           {17, 2000}});
@@ -198,7 +198,7 @@ TEST_F(LiveViewTest, TheMenuItemShowsAndHidesTheSixteenBars)
 // record inside the handler: the view runs from the event loop.
 TEST_F(LiveViewTest, TheViewRunsFromTheEventLoopNotInsideAnotherOperation)
 {
-    parameters[21] = 2;
+    parameters.StoreReceived(21, 2);
     words[13] = 4608;
     live().Poll().Tick();
     EcuCommands(link).ReadParameter(3);
