@@ -3,6 +3,8 @@
 #include "link/EcuLink.h"
 #include "link/ReplyShapes.h"
 
+#include <thread>
+
 namespace zantrel::cli {
 
 LivePoll PollLive(EcuCommands& commands)
@@ -15,6 +17,21 @@ LivePoll PollLive(EcuCommands& commands)
     if (!LiveChecksumOk(reply))
         return {LiveOutcome::BadChecksum, {}};
     return {LiveOutcome::Record, DecodeLiveWords(reply.bytes)};
+}
+
+void LiveCadence::Wait()
+{
+    if (started_) {
+        const auto ticks = (Clock::now() - start_) / kTick + 1;
+        due_ = start_ + ticks * kTick;
+    }
+    started_ = true;
+    std::this_thread::sleep_until(due_);
+}
+
+double LiveCadence::Elapsed() const
+{
+    return std::chrono::duration<double>(Clock::now() - start_).count();
 }
 
 } // namespace zantrel::cli

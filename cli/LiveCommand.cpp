@@ -5,16 +5,10 @@
 
 #include <QJsonArray>
 
-#include <chrono>
-#include <thread>
-
 namespace zantrel::cli {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-constexpr auto kTick = std::chrono::milliseconds(25);
 constexpr int kDefaultCount = 10;
 constexpr int kMaxCount = 1'000'000;
 constexpr int kIgnitionWord = 21;
@@ -80,14 +74,6 @@ QString recordLine(int number, const LiveWords& w, const Decoding& d)
         .arg(words.join(QLatin1Char(' ')));
 }
 
-// The first tick boundary after now; ticks that a slow poll overran are skipped, as a
-// timer would.
-Clock::time_point nextTick(Clock::time_point start, Clock::time_point now)
-{
-    const auto ticks = (now - start) / kTick + 1;
-    return start + ticks * kTick;
-}
-
 } // namespace
 
 std::optional<QString> CheckLive(const CliRequest& r)
@@ -107,10 +93,9 @@ ExitCode RunLive(CliContext& c)
     const int count = c.request.count.value_or(kDefaultCount);
     int records = 0;
     int badChecksum = 0;
-    const Clock::time_point start = Clock::now();
-    Clock::time_point tick = start;
+    LiveCadence cadence;
     for (int poll = 1; poll <= count; ++poll) {
-        std::this_thread::sleep_until(tick);
+        cadence.Wait();
         const LivePoll p = PollLive(cmds);
         if (p.outcome == LiveOutcome::Record) {
             ++records;
@@ -120,10 +105,9 @@ ExitCode RunLive(CliContext& c)
                 c.out.line(recordLine(poll, p.words, d));
         }
         badChecksum += p.outcome == LiveOutcome::BadChecksum ? 1 : 0;
-        tick = nextTick(start, Clock::now());
     }
-    std::this_thread::sleep_until(tick);
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    cadence.Wait();
+    const double seconds = cadence.Elapsed();
     const double rate = records / seconds;
     const int unanswered = count - records - badChecksum;
     c.out.result(QStringLiteral("%1 records in %2 s: %3 records/s (%4 unanswered, %5 bad checksum)")
