@@ -75,8 +75,11 @@ RecorderControls::RecorderControls(ShellWindow& window, LivePoll& poll, const Li
     connect(ButtonZapiszRamke, &QToolButton::clicked, this, &RecorderControls::ButtonZapiszRamkeClick);
     connect(ButtonPauzujRamke, &QToolButton::clicked, this, &RecorderControls::ButtonPauzujRamkeClick);
     connect(ButtonZatrzymajRamke, &QToolButton::clicked, this, &RecorderControls::ButtonZatrzymajRamkeClick);
-    window.StatusBar().addPermanentWidget(GroupBoxZapiszRamke);
-    GroupBoxZapiszRamke->setVisible(window.ServiceView());
+    // Hidden, and out of the status bar, whose height it would change.
+    if (window.ServiceView())
+        window.StatusBar().addPermanentWidget(GroupBoxZapiszRamke);
+    else
+        GroupBoxZapiszRamke->hide();
 
     // Direct: the record is taken as it was accepted, even when that happens inside
     // another handler's link operation.

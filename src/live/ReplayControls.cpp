@@ -37,8 +37,11 @@ ReplayControls::ReplayControls(ShellWindow& window, QTimer& timerDemo, LiveView&
     TrackBarDEMO->setFixedWidth(kSliderWidth);
     TrackBarDEMO->setRange(0, 0);
     TrackBarDEMO->setEnabled(false);
-    window.StatusBar().addPermanentWidget(TrackBarDEMO);
-    TrackBarDEMO->setVisible(window.ServiceView());
+    // Hidden, and out of the status bar, whose height it would change.
+    if (window.ServiceView())
+        window.StatusBar().addPermanentWidget(TrackBarDEMO);
+    else
+        TrackBarDEMO->hide();
     window.ShowMenuItem(kMenuItem, window.ServiceView());
 
     connect(window.MenuItem(kMenuItem), &QAction::triggered, this, &ReplayControls::OdczytajDemoClick);
