@@ -39,23 +39,32 @@ TracePaintBox::TracePaintBox(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void TracePaintBox::drawGrid(const TraceScene& scene)
+{
+    grid_ = QImage(scene.size, QImage::Format_RGB32);
+    gridX_ = scene.gridX;
+    gridY_ = scene.gridY;
+    if (grid_.isNull())
+        return;
+    grid_.fill(kBackground);
+    QPainter p(&grid_);
+    p.setPen(QPen(kGrid, 1, Qt::DotLine));
+    for (const int x : scene.gridX)
+        p.drawLine(x, 0, x, scene.size.height());
+    for (const int y : scene.gridY)
+        p.drawLine(0, y, scene.size.width(), y);
+}
+
 void TracePaintBox::Draw(const TraceScene& scene)
 {
     const QSize size = scene.size;
-    if (picture_.size() != size)
-        picture_ = QImage(size, QImage::Format_RGB32);
-    if (picture_.isNull())
+    if (grid_.size() != size || gridX_ != scene.gridX || gridY_ != scene.gridY)
+        drawGrid(scene);
+    if (grid_.isNull())
         return;
-    picture_.fill(kBackground);
+    picture_ = grid_.copy();
     QPainter p(&picture_);
     p.setFont(font());
-
-    QPen grid(kGrid, 1, Qt::DotLine);
-    p.setPen(grid);
-    for (const int x : scene.gridX)
-        p.drawLine(x, 0, x, size.height());
-    for (const int y : scene.gridY)
-        p.drawLine(0, y, size.width(), y);
 
     cross(p, scene.minimumMarker, kMinimumMarker);
     cross(p, scene.maximumMarker, kMaximumMarker);
