@@ -1,6 +1,7 @@
 #include "widgets/BarGauge.h"
 
 #include "widgets/InstrumentColours.h"
+#include "widgets/KeptPicture.h"
 
 #include <QEvent>
 #include <QLocale>
@@ -120,10 +121,7 @@ QRectF BarGauge::part(const QRectF& t, double from, double to) const
 void BarGauge::paintEvent(QPaintEvent*)
 {
     if (scale_.isNull()) {
-        const qreal ratio = devicePixelRatioF();
-        scale_ = QPixmap(size() * ratio);
-        scale_.setDevicePixelRatio(ratio);
-        scale_.fill(Qt::transparent);
+        scale_ = ClearPictureFor(*this);
         QPainter scalePainter(&scale_);
         scalePainter.setFont(font());
         paintScale(scalePainter);

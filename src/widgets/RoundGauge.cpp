@@ -1,6 +1,7 @@
 #include "widgets/RoundGauge.h"
 
 #include "widgets/InstrumentColours.h"
+#include "widgets/KeptPicture.h"
 
 #include <QEvent>
 #include <QLocale>
@@ -114,10 +115,7 @@ void RoundGauge::toFace(QPainter& p) const
 void RoundGauge::paintEvent(QPaintEvent*)
 {
     if (face_.isNull()) {
-        const qreal ratio = devicePixelRatioF();
-        face_ = QPixmap(size() * ratio);
-        face_.setDevicePixelRatio(ratio);
-        face_.fill(Qt::transparent);
+        face_ = ClearPictureFor(*this);
         QPainter facePainter(&face_);
         facePainter.setFont(font());
         toFace(facePainter);

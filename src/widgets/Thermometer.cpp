@@ -1,6 +1,7 @@
 #include "widgets/Thermometer.h"
 
 #include "widgets/InstrumentColours.h"
+#include "widgets/KeptPicture.h"
 
 #include <QEvent>
 #include <QLinearGradient>
@@ -73,10 +74,7 @@ void Thermometer::paintEvent(QPaintEvent*)
 {
     const Geometry g = geometry();
     if (glass_.isNull()) {
-        const qreal ratio = devicePixelRatioF();
-        glass_ = QPixmap(size() * ratio);
-        glass_.setDevicePixelRatio(ratio);
-        glass_.fill(Qt::transparent);
+        glass_ = ClearPictureFor(*this);
         QPainter glassPainter(&glass_);
         glassPainter.setFont(font());
         glassPainter.setRenderHint(QPainter::Antialiasing);

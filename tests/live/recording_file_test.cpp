@@ -4,6 +4,8 @@
 #include "live/RecordingFile.h"
 #include "live/RecordingPlayer.h"
 
+#include "support/LiveRecords.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -13,22 +15,13 @@ namespace {
 
 constexpr QChar kComma(u',');
 
-// A record that differs in every word from the others and uses every nibble.
-LiveWords recordNumber(int n)
-{
-    LiveWords w{};
-    for (int i = 0; i < kLiveWords; ++i)
-        w[size_t(i)] = quint16(n * 7919 + i * 4099);
-    return w;
-}
-
 const QByteArray kHeader = "VRQ\nZantrel - V 1.39 \nDATA:\n10.12.2026\n12:00:00\n\n";
 
 QByteArray recordingOf(int records, const QByteArray& header = kHeader)
 {
     QByteArray file = header;
     for (int n = 1; n <= records; ++n)
-        file += RecordLine(quint32(n), recordNumber(n));
+        file += RecordLine(quint32(n), DistinctRecord(n));
     return file;
 }
 
@@ -81,9 +74,9 @@ TEST(RecordingFile, EveryRecordReadsBackAtItsPlace)
     EXPECT_EQ(scan.layout->firstRecord, kHeader.size());
     EXPECT_EQ(scan.layout->records, 120);
     for (int i = 0; i < 120; ++i)
-        ASSERT_EQ(ReadRecord(file, *scan.layout, i), recordNumber(i + 1)) << i;
+        ASSERT_EQ(ReadRecord(file, *scan.layout, i), DistinctRecord(i + 1)) << i;
     // Replaying index 9 shows record 10.
-    EXPECT_EQ(ReadRecord(file, *scan.layout, 9), recordNumber(10));
+    EXPECT_EQ(ReadRecord(file, *scan.layout, 9), DistinctRecord(10));
     EXPECT_FALSE(ReadRecord(file, *scan.layout, 120));
     EXPECT_FALSE(ReadRecord(file, *scan.layout, -1));
 }
@@ -100,7 +93,7 @@ TEST(RecordingFile, AFileOf1200BytesOrFewerIsRefused)
     const RecordingScan scan = ScanRecording(longer);
     ASSERT_TRUE(scan.layout);
     EXPECT_EQ(scan.layout->records, 8);
-    EXPECT_EQ(ReadRecord(longer, *scan.layout, 7), recordNumber(8));
+    EXPECT_EQ(ReadRecord(longer, *scan.layout, 7), DistinctRecord(8));
     EXPECT_EQ(ScanRecording(QByteArray()).problem, RecordingProblem::TooShort);
 }
 
@@ -122,7 +115,7 @@ TEST(RecordingFile, TheFirstRecordMustStartWithinTheFirst1000Characters)
     lower.replace(kHeader.size(), 131, lower.mid(kHeader.size(), 131).toLower());
     const RecordingScan scan = ScanRecording(lower);
     ASSERT_TRUE(scan.layout);
-    EXPECT_EQ(ReadRecord(lower, *scan.layout, 0), recordNumber(1));
+    EXPECT_EQ(ReadRecord(lower, *scan.layout, 0), DistinctRecord(1));
 }
 
 TEST(RecordingFile, DamagedLinesAreReadOnlyInsideTheFile)
@@ -133,13 +126,13 @@ TEST(RecordingFile, DamagedLinesAreReadOnlyInsideTheFile)
     const RecordingScan scan = ScanRecording(cut);
     ASSERT_TRUE(scan.layout);
     EXPECT_EQ(scan.layout->records, 12);
-    EXPECT_EQ(ReadRecord(cut, *scan.layout, 10), recordNumber(11));
+    EXPECT_EQ(ReadRecord(cut, *scan.layout, 10), DistinctRecord(11));
     EXPECT_FALSE(ReadRecord(cut, *scan.layout, 11));
 
     // Characters that are not hexadecimal digits count as 0: the first word on the wire.
     QByteArray noisy = recordingOf(12);
     noisy.replace(RecordLineOffset(kHeader.size(), 3) + 2, 4, "zz?.");
-    LiveWords expected = recordNumber(3);
+    LiveWords expected = DistinctRecord(3);
     expected[31] = 0;
     EXPECT_EQ(ReadRecord(noisy, *scan.layout, 2), expected);
 
@@ -149,10 +142,10 @@ TEST(RecordingFile, DamagedLinesAreReadOnlyInsideTheFile)
     shortLine.remove(RecordLineOffset(kHeader.size(), 5) + 2, 2);
     const RecordingScan shortScan = ScanRecording(shortLine);
     ASSERT_TRUE(shortScan.layout);
-    EXPECT_EQ(ReadRecord(shortLine, *shortScan.layout, 3), recordNumber(4));
+    EXPECT_EQ(ReadRecord(shortLine, *shortScan.layout, 3), DistinctRecord(4));
     EXPECT_TRUE(ReadRecord(shortLine, *shortScan.layout, 4)); // its digits, a line feed and "6"
-    EXPECT_EQ(ReadRecord(shortLine, *shortScan.layout, 5), recordNumber(7));
-    EXPECT_EQ(ReadRecord(shortLine, *shortScan.layout, 6), recordNumber(8));
+    EXPECT_EQ(ReadRecord(shortLine, *shortScan.layout, 5), DistinctRecord(7));
+    EXPECT_EQ(ReadRecord(shortLine, *shortScan.layout, 6), DistinctRecord(8));
 }
 
 TEST(RecordingFile, TheLastNumberIsTakenOnlyAsFarAsTheFileReaches)
@@ -179,16 +172,16 @@ TEST(LiveRecorder, NumbersGoOnAfterAPause)
     LiveRecorder r;
     ASSERT_TRUE(r.Start(path, kHeader));
     EXPECT_EQ(r.CurrentState(), LiveRecorder::State::Recording);
-    ASSERT_TRUE(r.Append(recordNumber(1)));
-    ASSERT_TRUE(r.Append(recordNumber(2)));
+    ASSERT_TRUE(r.Append(DistinctRecord(1)));
+    ASSERT_TRUE(r.Append(DistinctRecord(2)));
     r.TogglePause();
     EXPECT_EQ(r.CurrentState(), LiveRecorder::State::Paused);
-    ASSERT_TRUE(r.Append(recordNumber(99))); // not written while paused
+    ASSERT_TRUE(r.Append(DistinctRecord(99))); // not written while paused
     r.TogglePause();
-    ASSERT_TRUE(r.Append(recordNumber(3)));
+    ASSERT_TRUE(r.Append(DistinctRecord(3)));
     EXPECT_EQ(r.NextNumber(), 4u);
     r.Stop();
-    ASSERT_TRUE(r.Append(recordNumber(98)));
+    ASSERT_TRUE(r.Append(DistinctRecord(98)));
     EXPECT_FALSE(r.Running());
 
     QFile f(path);
@@ -197,7 +190,7 @@ TEST(LiveRecorder, NumbersGoOnAfterAPause)
 
     // A new recording replaces the file and counts from 1 again.
     ASSERT_TRUE(r.Start(path, kHeader));
-    ASSERT_TRUE(r.Append(recordNumber(1)));
+    ASSERT_TRUE(r.Append(DistinctRecord(1)));
     r.Stop();
     f.close();
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -240,7 +233,7 @@ TEST_F(RecordingPlayerTest, PlaysAllButTheLastRecordThenStartsAgain)
     for (int position = 0; position <= 248; ++position) {
         const RecordingPlayer::Step step = player.Tick(position);
         ASSERT_FALSE(step.restart) << position;
-        ASSERT_EQ(step.words, recordNumber(position + 1)) << position;
+        ASSERT_EQ(step.words, DistinctRecord(position + 1)) << position;
     }
     EXPECT_TRUE(player.Tick(249).restart);
     EXPECT_TRUE(player.Tick(250).restart);

@@ -3,6 +3,8 @@
 #include "live/LiveRecord.h"
 #include "live/TraceChannels.h"
 
+#include "support/LiveRecords.h"
+
 #include <gtest/gtest.h>
 
 namespace zantrel::test {
@@ -10,16 +12,6 @@ namespace {
 
 constexpr QChar kComma(u',');
 constexpr QSize kPanel(kTraceLength, 143);
-
-LiveRecord recordOf(std::initializer_list<std::pair<int, quint16>> words)
-{
-    LiveWords w{};
-    for (const auto& [index, value] : words)
-        w[size_t(index)] = value;
-    LiveRecord r;
-    r.Assign(w);
-    return r;
-}
 
 int channelNamed(const char* item)
 {
@@ -60,7 +52,7 @@ TEST(TraceChannels, SamplesFollowTheLiveConversions)
     table[21] = 2;    // "4 Cyl."
     table[55] = 2;    // "0,8 - 1,6V"
     table[56] = 4;    // "0 - 5V"
-    const LiveRecord onGas = recordOf({{16, 1}, {0, 200}, {6, 250}, {24, 288}, {26, 576}, {18, 1000}, {20, 1638},
+    const LiveRecord onGas = RecordOf({{16, 1}, {0, 200}, {6, 250}, {24, 288}, {26, 576}, {18, 1000}, {20, 1638},
                                        {19, 4095}, {15, 0xFFF6}, {14, 85}, {13, 4608}});
     const struct {
         const char* item;
@@ -87,16 +79,16 @@ TEST(TraceChannels, SamplesFollowTheLiveConversions)
     }
 
     // On petrol the gas channels and "Korekta" read 0, the middle of -100..100.
-    const LiveRecord onPetrol = recordOf({{16, 0}, {0, 200}, {6, 250}, {26, 576}});
+    const LiveRecord onPetrol = RecordOf({{16, 0}, {0, 200}, {6, 250}, {26, 576}});
     EXPECT_EQ(TraceSampleOf(channelNamed("Wtrysk Gaz8"), onPetrol, table)->value, 0.0);
     EXPECT_EQ(TraceSampleOf(channelNamed("Korekta"), onPetrol, table)->value, 0.0);
-    EXPECT_EQ(TraceSampleOf(channelNamed("Korekta"), recordOf({{16, 1}, {6, 250}}), table)->value, 0.0);
+    EXPECT_EQ(TraceSampleOf(channelNamed("Korekta"), RecordOf({{16, 1}, {6, 250}}), table)->value, 0.0);
 }
 
 TEST(TraceChannels, LambdaByProbeType)
 {
     ParameterTable table;
-    const LiveRecord r = recordOf({{20, 2000}});
+    const LiveRecord r = RecordOf({{20, 2000}});
     const int lambda1 = channelNamed("Lambda1");
 
     // Type 0, "Odlaczona": the trace stays at 0 within -0.1..1.1.
@@ -224,16 +216,16 @@ TEST(ScreenTraces, OnlyTheAdvancedChannelMoves)
     ParameterTable table;
     table[8] = 2304;
     ScreenTraces traces;
-    traces.Advance(0, recordOf({{0, 230}}), table, kTraceLength);
-    traces.Advance(1, recordOf({{1, 460}}), table, kTraceLength);
-    traces.Advance(0, recordOf({{0, 460}}), table, kTraceLength);
+    traces.Advance(0, RecordOf({{0, 230}}), table, kTraceLength);
+    traces.Advance(1, RecordOf({{1, 460}}), table, kTraceLength);
+    traces.Advance(0, RecordOf({{0, 460}}), table, kTraceLength);
     EXPECT_NEAR(traces.Channel(0).History[0], TicksToMs(460, false), 1e-6);
     EXPECT_NEAR(traces.Channel(0).History[1], TicksToMs(230, false), 1e-6);
     EXPECT_NEAR(traces.Channel(1).History[0], TicksToMs(460, false), 1e-6);
     EXPECT_EQ(traces.Channel(1).History[1], 0.0f);
 
     table[56] = 9;
-    EXPECT_FALSE(traces.Advance(channelNamed("Lambda2"), recordOf({{19, 100}}), table, kTraceLength));
+    EXPECT_FALSE(traces.Advance(channelNamed("Lambda2"), RecordOf({{19, 100}}), table, kTraceLength));
     EXPECT_EQ(traces.Channel(channelNamed("Lambda2")).History[0], 0.0f);
 }
 

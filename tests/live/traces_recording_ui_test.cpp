@@ -6,6 +6,7 @@
 #include "live/ReplayControls.h"
 #include "live/TracePaintBox.h"
 
+#include "support/LiveRecords.h"
 #include "support/MainWindowFixture.h"
 
 #include <QComboBox>
@@ -22,23 +23,6 @@ CommandLineOptions serviceOptions()
     CommandLineOptions options = answering(false);
     options.service = true;
     return options;
-}
-
-LiveWords wordsOf(std::initializer_list<std::pair<int, quint16>> set)
-{
-    LiveWords w{};
-    for (const auto& [index, value] : set)
-        w[size_t(index)] = value;
-    return w;
-}
-
-// A record unlike the others in every word.
-LiveWords recordNumber(int n)
-{
-    LiveWords w{};
-    for (int i = 0; i < kLiveWords; ++i)
-        w[size_t(i)] = quint16(n * 7919 + i * 4099);
-    return w;
 }
 
 QByteArray contentsOf(const QString& path)
@@ -107,7 +91,7 @@ TEST_F(TracesAndRecordingTest, PanelsDrawTheShownChannelsWhenInView)
     EXPECT_EQ(petrol.width(), kTraceLength);
 
     // Out of sight the history moves but nothing is drawn.
-    poll(wordsOf({{0, 1152}}));
+    poll(WordsOf({{0, 1152}}));
     EXPECT_TRUE(petrol.Picture().isNull());
     EXPECT_NEAR(scope().Traces().Channel(0).History[0], 5.0, 1e-5);
 
@@ -120,7 +104,7 @@ TEST_F(TracesAndRecordingTest, PanelsDrawTheShownChannelsWhenInView)
     const int y = petrol.height() - int(5.0 * petrol.height() / 11.0) - 1;
     EXPECT_EQ(petrol.Picture().pixelColor(3, y), QColor(255, 0, 0));
 
-    poll(wordsOf({{0, 0}}));
+    poll(WordsOf({{0, 0}}));
     EXPECT_EQ(petrol.Picture().pixelColor(4, y), QColor(255, 0, 0)) << "the trace moved right by one";
 }
 
@@ -135,17 +119,17 @@ TEST_F(TracesAndRecordingTest, SwitchingTheSelectorKeepsEachChannelsHistory)
     const TraceChannel& benz1 = scope().Traces().Channel(0);
     const TraceChannel& benz2 = scope().Traces().Channel(1);
 
-    poll(wordsOf({{0, 230}}));
-    poll(wordsOf({{0, 460}}));
+    poll(WordsOf({{0, 230}}));
+    poll(WordsOf({{0, 460}}));
     choose(selector, 1);
     EXPECT_EQ(scope().Group[size_t(TracePanel::Petrol)]->title(), "Wtrysk Benz2");
-    poll(wordsOf({{0, 690}, {1, 920}}));
+    poll(WordsOf({{0, 690}, {1, 920}}));
     EXPECT_NEAR(benz1.History[0], TicksToMs(460, false), 1e-5);
     EXPECT_NEAR(benz2.History[0], TicksToMs(920, false), 1e-5);
 
     choose(selector, 0);
     EXPECT_EQ(scope().Group[size_t(TracePanel::Petrol)]->title(), "Wtrysk Benz1");
-    poll(wordsOf({{0, 1150}}));
+    poll(WordsOf({{0, 1150}}));
     EXPECT_NEAR(benz1.History[0], TicksToMs(1150, false), 1e-5);
     EXPECT_NEAR(benz1.History[1], TicksToMs(460, false), 1e-5);
     EXPECT_NEAR(benz1.History[2], TicksToMs(230, false), 1e-5);
@@ -183,27 +167,27 @@ TEST_F(TracesAndRecordingTest, ARecordingTakesEveryAcceptedRecordWithItsPause)
     EXPECT_TRUE(recorder().ButtonZatrzymajRamke->isEnabled());
     EXPECT_EQ(window->windowTitle(), "Zantrel - V 1.39  [Rejestracja: " + file + "]");
 
-    poll(recordNumber(1));
-    poll(recordNumber(2));
+    poll(DistinctRecord(1));
+    poll(DistinctRecord(2));
     // A reply with a wrong checksum is no record and leaves no gap.
     badChecksum = true;
-    poll(recordNumber(50));
+    poll(DistinctRecord(50));
     badChecksum = false;
 
     recorder().ButtonPauzujRamke->click();
     EXPECT_EQ(window->windowTitle(), "Zantrel - V 1.39  [Pauza: " + file + "]");
-    poll(recordNumber(60));
+    poll(DistinctRecord(60));
     recorder().ButtonPauzujRamke->click();
     EXPECT_EQ(window->windowTitle(), "Zantrel - V 1.39  [Rejestracja: " + file + "]");
-    poll(recordNumber(3));
+    poll(DistinctRecord(3));
 
     recorder().ButtonZatrzymajRamke->click();
     EXPECT_FALSE(recorder().Recorder().Running());
     EXPECT_TRUE(recorder().ButtonZapiszRamke->isEnabled());
     EXPECT_FALSE(recorder().ButtonZatrzymajRamke->isEnabled());
     EXPECT_EQ(window->windowTitle(), "Zantrel - V 1.39 ");
-    EXPECT_EQ(contentsOf(file), header() + RecordLine(1, recordNumber(1)) + RecordLine(2, recordNumber(2))
-                                    + RecordLine(3, recordNumber(3)));
+    EXPECT_EQ(contentsOf(file), header() + RecordLine(1, DistinctRecord(1)) + RecordLine(2, DistinctRecord(2))
+                                    + RecordLine(3, DistinctRecord(3)));
 }
 
 TEST_F(TracesAndRecordingTest, AFileThatCannotBeCreatedIsReported)
@@ -226,7 +210,7 @@ TEST_F(TracesAndRecordingTest, AReplayShowsTheRecordedRecords)
     recorder().ButtonZapiszRamke->click();
     constexpr int kRecords = 20;
     for (int n = 1; n <= kRecords; ++n)
-        poll(recordNumber(n));
+        poll(DistinctRecord(n));
     recorder().ButtonZatrzymajRamke->click();
     link.SetConnected(false);
 
@@ -241,24 +225,24 @@ TEST_F(TracesAndRecordingTest, AReplayShowsTheRecordedRecords)
     parameters[8] = 0xFFFF; // every petrol time inside the trace's limits
     for (int i = 0; i < kRecords - 1; ++i) {
         replay().TimerVizualizacjaDEMOTimer();
-        ASSERT_EQ(window->Live().Record().Words(), recordNumber(i + 1)) << i;
+        ASSERT_EQ(window->Live().Record().Words(), DistinctRecord(i + 1)) << i;
         ASSERT_EQ(slider.value(), i + 1);
     }
     const QString sep = window->EntrySeparators().decimal;
     EXPECT_EQ(window->windowTitle(), "Zantrel - V 1.39 'round.jovr' [18 / 20] [0" + sep + "59 s. / 0" + sep + "66 s.]  ");
-    EXPECT_NEAR(scope().Traces().Channel(0).History[0], TicksToMs(recordNumber(kRecords - 1)[0], false), 1e-4)
+    EXPECT_NEAR(scope().Traces().Channel(0).History[0], TicksToMs(DistinctRecord(kRecords - 1)[0], false), 1e-4)
         << "replayed into the traces";
 
     // After the last but one record the replay starts again at the first.
     replay().TimerVizualizacjaDEMOTimer();
     EXPECT_EQ(slider.value(), 0);
     replay().TimerVizualizacjaDEMOTimer();
-    EXPECT_EQ(window->Live().Record().Words(), recordNumber(1));
+    EXPECT_EQ(window->Live().Record().Words(), DistinctRecord(1));
 
     // The slider is the position: a move shows the record there next.
     slider.setValue(11);
     replay().TimerVizualizacjaDEMOTimer();
-    EXPECT_EQ(window->Live().Record().Words(), recordNumber(12));
+    EXPECT_EQ(window->Live().Record().Words(), DistinctRecord(12));
 }
 
 TEST_F(TracesAndRecordingTest, FilesThatCannotBePlayedAreReported)
@@ -266,7 +250,7 @@ TEST_F(TracesAndRecordingTest, FilesThatCannotBePlayedAreReported)
     start();
     QFile shortFile(path("short.jovr"));
     ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
-    shortFile.write(header() + RecordLine(1, recordNumber(1)));
+    shortFile.write(header() + RecordLine(1, DistinctRecord(1)));
     shortFile.close();
 
     replay().OpenReplay(path("short.jovr"));
