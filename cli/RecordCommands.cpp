@@ -18,7 +18,8 @@ namespace zantrel::cli {
 
 namespace {
 
-// Ten seconds of polls without an answer: the controller is gone.
+// Polls in a row without an answer (ten seconds at least) after which the controller is
+// taken to be gone.
 constexpr int kSilentPolls = 400;
 constexpr int kDefaultIgnitionType = 2;
 
