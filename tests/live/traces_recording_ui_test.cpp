@@ -1,5 +1,6 @@
 #include "live/LiveConversions.h"
 #include "live/LiveView.h"
+#include "live/LiveRecorder.h"
 #include "live/OscilloscopeTab.h"
 #include "live/RecorderControls.h"
 #include "live/RecordingFile.h"
@@ -243,6 +244,29 @@ TEST_F(TracesAndRecordingTest, AReplayShowsTheRecordedRecords)
     slider.setValue(11);
     replay().TimerVizualizacjaDEMOTimer();
     EXPECT_EQ(window->Live().Record().Words(), DistinctRecord(12));
+}
+
+// --replay FILE plays it from the start, once the window runs its loop.
+TEST_F(TracesAndRecordingTest, AReplayGivenAtStartUpPlays)
+{
+    const QString file = path("start.jovr");
+    {
+        LiveRecorder recorder;
+        ASSERT_TRUE(recorder.Start(file, header()));
+        for (int n = 1; n <= 12; ++n)
+            ASSERT_TRUE(recorder.Append(DistinctRecord(n)));
+    }
+    CommandLineOptions options = serviceOptions();
+    options.replay = file;
+    start(options);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->TimerVizualizacjaDEMO.isActive());
+    EXPECT_TRUE(replay().TrackBarDEMO->isEnabled());
+    EXPECT_EQ(replay().Player().FileName(), "start.jovr");
+    window->TimerVizualizacjaDEMO.stop();
+    const int position = replay().TrackBarDEMO->value(); // real ticks may have run meanwhile
+    replay().TimerVizualizacjaDEMOTimer();
+    EXPECT_EQ(window->Live().Record().Words(), DistinctRecord(position + 1));
 }
 
 TEST_F(TracesAndRecordingTest, FilesThatCannotBePlayedAreReported)
