@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <cstring>
+
 namespace zantrel {
 
 namespace {
@@ -62,7 +64,10 @@ void TracePaintBox::Draw(const TraceScene& scene)
         drawGrid(scene);
     if (grid_.isNull())
         return;
-    picture_ = grid_.copy();
+    // Into the same picture each time: a new one of this size a record costs more than the drawing.
+    if (picture_.size() != size || picture_.format() != grid_.format())
+        picture_ = QImage(size, grid_.format());
+    std::memcpy(picture_.bits(), grid_.constBits(), size_t(grid_.sizeInBytes()));
     QPainter p(&picture_);
     p.setFont(font());
 
