@@ -7,6 +7,8 @@ namespace zantrel::cli {
 
 namespace {
 
+constexpr int kLastIgnitionType = 6;
+
 // "--name VALUE" or "--name=VALUE".
 std::optional<QString> takeValue(const QStringList& args, int& i, const QString& name, QString* error)
 {
@@ -59,6 +61,17 @@ ParsedRequest ParseCliArguments(const QStringList& args)
             r.json = true;
         } else if (isOption(token, "--port")) {
             r.port = takeValue(args, i, QStringLiteral("--port"), &error).value_or(QString());
+        } else if (isOption(token, "--out")) {
+            r.out = takeValue(args, i, QStringLiteral("--out"), &error).value_or(QString());
+            if (error.isEmpty() && r.out.isEmpty())
+                error = QStringLiteral("--out needs a file");
+        } else if (isOption(token, "--ignition")) {
+            const QString value = takeValue(args, i, QStringLiteral("--ignition"), &error).value_or(QString());
+            r.ignition = ParseInteger(value);
+            if (error.isEmpty() && (!r.ignition || *r.ignition < 0 || *r.ignition > kLastIgnitionType))
+                error = QStringLiteral("--ignition takes a type 0..%1: %2").arg(kLastIgnitionType).arg(value);
+        } else if (token == QLatin1String("--fast-clock")) {
+            r.fastClock = true;
         } else if (isOption(token, "--count")) {
             const QString value = takeValue(args, i, QStringLiteral("--count"), &error).value_or(QString());
             r.count = ParseInteger(value);
@@ -80,12 +93,15 @@ ParsedRequest ParseCliArguments(const QStringList& args)
     if (!command)
         return {std::nullopt, QStringLiteral("unknown command %1 (try --help)").arg(r.command)};
     if (r.arguments.size() < command->minArguments || r.arguments.size() > command->maxArguments)
-        return {std::nullopt, QStringLiteral("usage: zantrel-cli --port PATH %1 %2")
-                                  .arg(QLatin1String(command->name), QLatin1String(command->arguments))
+        return {std::nullopt, QStringLiteral("usage: zantrel-cli %1%2 %3")
+                                  .arg(command->needsPort ? QStringLiteral("--port PATH ") : QString(),
+                                       QLatin1String(command->name), QLatin1String(command->arguments))
                                   .trimmed()};
-    if (r.count && r.command != QLatin1String("live"))
-        return {std::nullopt, QStringLiteral("--count is for live only")};
-    if (r.port.isEmpty())
+    if (r.count && r.command != QLatin1String("live") && r.command != QLatin1String("record"))
+        return {std::nullopt, QStringLiteral("--count is for live and record only")};
+    if ((!r.out.isEmpty() || r.ignition || r.fastClock) && r.command != QLatin1String("export-csv"))
+        return {std::nullopt, QStringLiteral("--out, --ignition and --fast-clock are for export-csv only")};
+    if (command->needsPort && r.port.isEmpty())
         return {std::nullopt, QStringLiteral("no port given: --port PATH")};
     if (const std::optional<QString> bad = command->check(r))
         return {std::nullopt, *bad};
@@ -95,13 +111,17 @@ ParsedRequest ParseCliArguments(const QStringList& args)
 QString HelpText()
 {
     QString text = QStringLiteral(
-        "Usage: zantrel-cli --port PATH [--json] COMMAND [ARGUMENTS]\n\n"
+        "Usage: zantrel-cli --port PATH [--json] COMMAND [ARGUMENTS]\n"
+        "       zantrel-cli export-csv FILE.jovr [--out FILE.csv]\n\n"
         "Talks to a gas-injection controller on a serial port (57600 baud, 8N1).\n"
         "PATH is a device path such as /dev/ttyUSB0, or COM1..COM256.\n\n"
         "Options:\n"
         "  --port PATH   the serial port\n"
         "  --json        print JSON instead of plain text (live: one object a line)\n"
-        "  --count N     live: how many records to poll\n"
+        "  --count N     live: how many records to poll; record: how many to write\n"
+        "  --out FILE    export-csv: the table (default: the recording's name with .csv)\n"
+        "  --ignition T  export-csv: ignition type 0..6 for the engine speed (default 2, \"4 Cyl.\")\n"
+        "  --fast-clock  export-csv: injection times counted at 1 843 200 Hz\n"
         "  -h, --help    this text\n\n"
         "Commands:\n");
     for (const CliCommand& c : CliCommandTable())

@@ -12,7 +12,10 @@ namespace zantrel::cli {
 struct CliRequest {
     QString port;
     bool json = false;
-    std::optional<int> count; // live only
+    std::optional<int> count; // live and record
+    QString out;               // export-csv: the table's file
+    std::optional<int> ignition; // export-csv: the ignition type the speeds are read with
+    bool fastClock = false;      // export-csv: injection ticks of the fast clock
     bool help = false;
     QString command;
     QStringList arguments;

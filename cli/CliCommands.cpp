@@ -6,7 +6,7 @@ namespace zantrel::cli {
 
 std::span<const CliCommand> CliCommandTable()
 {
-    static constexpr std::array<CliCommand, 7> kCommands{{
+    static constexpr std::array<CliCommand, 9> kCommands{{
         {"identify", "", 0, 0, true, "hardware and software bytes, variant and cylinders", &CheckNothing,
          &RunIdentify},
         {"read-params", "", 0, 0, true, "the 64 parameter words", &CheckNothing, &RunReadParams},
@@ -19,6 +19,12 @@ std::span<const CliCommand> CliCommandTable()
         {"clear-errors", "", 0, 0, true, "clear the controller's error memory", &CheckNothing,
          &RunClearErrors},
         {"switch", "petrol|gas|auto", 1, 1, true, "command the fuel mode", &CheckSwitch, &RunSwitch},
+        {"record", "FILE [--count N]", 1, 1, true,
+         "record live data to a .jovr recording, as the program's recorder does, until N records or Ctrl+C",
+         &CheckNothing, &RunRecord},
+        {"export-csv", "FILE.jovr [--out FILE.csv]", 1, 1, false,
+         "a recording as a CSV table in units, one row a record (no port needed)", &CheckNothing, &RunExportCsv,
+         false},
     }};
     return kCommands;
 }

@@ -30,6 +30,7 @@ struct CliCommand {
     // Checks the arguments before the port is touched; the reason when they are bad.
     std::optional<QString> (*check)(const CliRequest& request);
     ExitCode (*run)(CliContext& context);
+    bool needsPort = true; // false: the command works on files alone
 };
 
 // One row per command.
@@ -49,5 +50,7 @@ ExitCode RunFrame(CliContext& context);
 ExitCode RunClearErrors(CliContext& context);
 std::optional<QString> CheckSwitch(const CliRequest& request);
 ExitCode RunSwitch(CliContext& context);
+ExitCode RunRecord(CliContext& context);
+ExitCode RunExportCsv(CliContext& context);
 
 } // namespace zantrel::cli

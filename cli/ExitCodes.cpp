@@ -6,7 +6,7 @@ namespace zantrel::cli {
 
 std::span<const ExitCodeRow> ExitCodeTable()
 {
-    static constexpr std::array<ExitCodeRow, 7> kRows{{
+    static constexpr std::array<ExitCodeRow, 8> kRows{{
         {ExitCode::Ok, "success"},
         {ExitCode::Usage, "bad arguments"},
         {ExitCode::PortAbsent, "the port does not exist or cannot be opened"},
@@ -14,6 +14,7 @@ std::span<const ExitCodeRow> ExitCodeTable()
         {ExitCode::NoController, "no controller answered, or replies were missing"},
         {ExitCode::NotTaken, "the controller kept another value than the one written"},
         {ExitCode::LinkLost, "the port went away while frames were being sent"},
+        {ExitCode::FileFailed, "a file could not be written or read, or is not a recording"},
     }};
     return kRows;
 }

@@ -12,6 +12,7 @@ enum class ExitCode {
     NoController = 5, // nothing answered, or not every reply came
     NotTaken = 6,     // the controller kept another value than the one written
     LinkLost = 7,     // the port went away while frames were being sent
+    FileFailed = 8,   // a file could not be written, read, or read as a recording
 };
 
 struct ExitCodeRow {

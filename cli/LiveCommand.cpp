@@ -8,16 +8,10 @@
 
 #include <QJsonArray>
 
-#include <chrono>
-#include <thread>
-
 namespace zantrel::cli {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-constexpr auto kTick = std::chrono::milliseconds(25);
 constexpr int kDefaultCount = 10;
 constexpr int kMaxCount = 1'000'000;
 // The numbers are printed as the live view formats them, with a point.
@@ -90,14 +84,6 @@ QString recordLine(int number, const LiveWords& w, const Decoding& d)
         .arg(words.join(QLatin1Char(' ')));
 }
 
-// The first tick boundary after now; ticks that a slow poll overran are skipped, as a
-// timer would.
-Clock::time_point nextTick(Clock::time_point start, Clock::time_point now)
-{
-    const auto ticks = (now - start) / kTick + 1;
-    return start + ticks * kTick;
-}
-
 } // namespace
 
 std::optional<QString> CheckLive(const CliRequest& r)
@@ -119,10 +105,9 @@ ExitCode RunLive(CliContext& c)
     int polls = 0;
     int records = 0;
     int badChecksum = 0;
-    const Clock::time_point start = Clock::now();
-    Clock::time_point tick = start;
+    LiveCadence cadence;
     while (polls < count && c.session.link().PortOpen()) {
-        std::this_thread::sleep_until(tick);
+        cadence.Wait();
         const LiveJudgement p = PollLive(cmds);
         ++polls;
         if (p.verdict == LiveVerdict::Record) {
@@ -133,12 +118,11 @@ ExitCode RunLive(CliContext& c)
                 c.out.line(recordLine(polls, p.words, d));
         }
         badChecksum += p.verdict == LiveVerdict::BadChecksum ? 1 : 0;
-        tick = nextTick(start, Clock::now());
     }
     const bool lost = !c.session.link().PortOpen();
     if (!lost)
-        std::this_thread::sleep_until(tick);
-    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        cadence.Wait();
+    const double seconds = cadence.Elapsed();
     const double rate = records / seconds;
     const int unanswered = polls - records - badChecksum;
     c.out.result(QStringLiteral("%1 records in %2 s: %3 records/s (%4 unanswered, %5 bad checksum)")

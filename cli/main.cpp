@@ -22,11 +22,13 @@ int main(int argc, char** argv)
     const CliCommand& command = *FindCliCommand(request.command);
 
     CliSession session(request.port);
+    CliContext context{request, session, out, {}};
+    if (!command.needsPort)
+        return AsInt(command.run(context));
     if (const std::optional<CliFailure> failure = session.open()) {
         PrintError(failure->message);
         return AsInt(failure->code);
     }
-    CliContext context{request, session, out, {}};
     if (command.needsController) {
         const std::optional<zantrel::ControllerIdentity> identity = session.probe();
         if (!identity) {

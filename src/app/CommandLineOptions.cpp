@@ -22,7 +22,12 @@ CommandLineParse ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
                                        QStringLiteral("Close the main window after MS milliseconds without saving."),
                                        QStringLiteral("MS"));
-    parser.addOptions({port, settings, workDir, autodetect, quitAfter});
+    const QCommandLineOption service(QStringLiteral("service"),
+                                     QStringLiteral("Show recording and replay and the other hidden features."));
+    const QCommandLineOption replay(QStringLiteral("replay"),
+                                    QStringLiteral("Play a recording from the start (implies --service)."),
+                                    QStringLiteral("FILE"));
+    parser.addOptions({port, settings, workDir, autodetect, quitAfter, service, replay});
 
     if (!parser.parse(arguments)) {
         result.error = parser.errorText();
@@ -49,11 +54,16 @@ CommandLineParse ParseCommandLine(const QStringList& arguments)
         return !target.isEmpty();
     };
     QString portPath;
+    QString replayPath;
     if (!takeText(port, portPath) || !takeText(settings, options.settingsFile)
-        || !takeText(workDir, options.workDir))
+        || !takeText(workDir, options.workDir) || !takeText(replay, replayPath))
         return result;
     if (!portPath.isEmpty())
         options.port = portPath;
+    // The player's controls are among the hidden ones.
+    options.service = parser.isSet(service) || !replayPath.isEmpty();
+    if (!replayPath.isEmpty())
+        options.replay = replayPath;
 
     if (parser.isSet(autodetect)) {
         const QString answer = parser.value(autodetect);

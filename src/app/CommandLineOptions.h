@@ -14,6 +14,8 @@ struct CommandLineOptions {
     QString workDir;                // --workdir DIR: made current before anything starts
     std::optional<bool> autodetect; // --autodetect yes|no: answers the start-up question
     std::optional<int> quitAfterMs; // --quit-after MS: closes the main window, not saving
+    bool service = false;           // --service: shows what the shipped configuration hides
+    std::optional<QString> replay;  // --replay FILE: plays a recording from the start (implies --service)
 };
 
 struct CommandLineParse {

@@ -24,6 +24,8 @@
 #include "live/DiagnosticTimes.h"
 #include "live/LiveView.h"
 #include "live/ReadingsTab.h"
+#include "live/RecorderControls.h"
+#include "live/ReplayControls.h"
 #include "live/StatusPanel.h"
 #include "maps/MapKindChooserWindow.h"
 #include "maps/MapPointPresetsWindow.h"
@@ -138,6 +140,7 @@ TForm1::TForm1(EcuLink& link, LinkGate& gate, ControllerImage& image, LanguageSt
 {
     setObjectName(QStringLiteral("TForm1"));
     autodetectAnswer_ = options.autodetect;
+    service_ = options.service;
     settings_ = std::make_unique<RegistrySettings>(options.settingsFile);
     lastPortSettings_ = std::make_unique<LastPortSettings>(*settings_, texts_);
     BuildControls();
@@ -146,7 +149,7 @@ TForm1::TForm1(EcuLink& link, LinkGate& gate, ControllerImage& image, LanguageSt
     ConnectTabItems();
     ConnectSettingsItems();
     RunCreationSteps(options);
-    CreateSecondaryWindows();
+    CreateSecondaryWindows(options);
 }
 
 TForm1::~TForm1() = default;
@@ -285,7 +288,7 @@ void TForm1::AssignShortcuts()
         new ShortcutPriority(*this, [this](const QString& name) { return MenuItem(name); }));
 }
 
-void TForm1::CreateSecondaryWindows()
+void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
 {
     Form5 = new TForm5(this);
     Form6 = new TForm6(this);
@@ -312,6 +315,12 @@ void TForm1::CreateSecondaryWindows()
     // Below the injection times, above the column's closing stretch.
     QVBoxLayout* diagnostics = live.Diagnostics().Column;
     diagnostics->insertWidget(diagnostics->count() - 1, injectorButtons_);
+    recorder_ = new RecorderControls(*this, live.Poll(), live.Record(), portMenu_->Manager(), texts_, prompter_);
+    replay_ = new ReplayControls(*this, TimerVizualizacjaDEMO, live, portMenu_->Manager(), texts_, prompter_);
+    // From the loop, so that a message about the file shows over the window.
+    if (options.replay)
+        QMetaObject::invokeMethod(
+            this, [this, path = *options.replay] { replay_->OpenReplay(path); }, Qt::QueuedConnection);
 }
 
 void TForm1::ConnectSettingsItems()

@@ -36,6 +36,8 @@ class ParameterTable;
 class ParameterTransferUi;
 class PortMenu;
 class Prompter;
+class RecorderControls;
+class ReplayControls;
 class StatusPanel;
 class TForm5;
 class TForm6;
@@ -95,7 +97,7 @@ public:
     // Whether the menu shows the item. Show and hide items only here, never with
     // QAction::setVisible: a hidden item keeps its shortcut while it is enabled.
     bool MenuItemShown(const QString& name) const { return menu_.Shown(name); }
-    void ShowMenuItem(const QString& name, bool shown) { menu_.SetShown(name, shown); }
+    void ShowMenuItem(const QString& name, bool shown) override { menu_.SetShown(name, shown); }
     QWidget* Tab(TabId id) const override { return tabs_[std::size_t(id)]; }
     TabId CurrentTab() const;
     // The menu items and function keys make a tab active directly: the steps that follow
@@ -115,6 +117,7 @@ public:
     void AnswerShutdownQuestion(bool save) { shutdownAnswer_ = save; }
 
     const Separators& EntrySeparators() const override { return separators_; }
+    bool ServiceView() const override { return service_; }
     const QString& WorkingDirectory() const { return workingDirectory_; }
     // Where help.txt and lang/ are found: the start directory unless main() chose the
     // installed data folder.
@@ -127,6 +130,8 @@ public:
     // The live record, its poll and the live view with the status panel above the tabs.
     LiveView& Live() { return *liveView_; }
     InjectorButtons& Injectors() { return *injectorButtons_; }
+    RecorderControls& Recorder() { return *recorder_; }
+    ReplayControls& Replay() { return *replay_; }
 
     // The caption of the COM8 item follows the last port.
     void ShowLastPort();
@@ -153,7 +158,7 @@ private:
     void RunCreationSteps(const CommandLineOptions& options);
     void AssignShortcuts();
     void ConnectTabItems();
-    void CreateSecondaryWindows();
+    void CreateSecondaryWindows(const CommandLineOptions& options);
     void FirstActivation();
     bool TabSelectable(int index) const;
     void UserSelectsTab(int index);
@@ -191,11 +196,14 @@ private:
     StatusPanel* statusPanel_ = nullptr;
     LiveView* liveView_ = nullptr;
     InjectorButtons* injectorButtons_ = nullptr;
+    RecorderControls* recorder_ = nullptr;
+    ReplayControls* replay_ = nullptr;
     std::optional<bool> autodetectAnswer_;
     std::optional<bool> shutdownAnswer_;
     bool activatedOnce_ = false;
     QTimer noteShown_;
     bool adaptationRunning_ = false;
+    bool service_ = false;
 };
 
 } // namespace zantrel

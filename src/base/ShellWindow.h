@@ -22,6 +22,9 @@ public:
     virtual QWidget& Widget() = 0;
     // A main-menu item by objectName; nullptr for a name the menu does not have.
     virtual QAction* MenuItem(const QString& name) const = 0;
+    // Puts a menu item into its menu or takes it out; a hidden item keeps its shortcut
+    // while it is enabled.
+    virtual void ShowMenuItem(const QString& name, bool shown) = 0;
     virtual QWidget* Tab(TabId id) const = 0;
     // Makes a tab active directly, as a menu item or function key does.
     virtual void SelectTab(TabId id) = 0;
@@ -33,6 +36,9 @@ public:
     // above the tabs is rewritten by every live record.)
     virtual void ShowNote(const QString& text) = 0;
     virtual const Separators& EntrySeparators() const = 0;
+    // Started with --service: what the shipped configuration hides (recording and replay,
+    // the curve editor, the emission and factory tabs) is shown.
+    virtual bool ServiceView() const = 0;
 };
 
 } // namespace zantrel

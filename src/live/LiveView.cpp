@@ -4,6 +4,7 @@
 #include "base/ShellWindow.h"
 #include "live/AdaptationSpeedMeter.h"
 #include "live/DiagnosticTimes.h"
+#include "live/OscilloscopeTab.h"
 #include "live/ReadingsTab.h"
 #include "live/StatusPanel.h"
 
@@ -24,6 +25,8 @@ LiveView::LiveView(ShellWindow& window, EcuLink& link, EcuCommands& commands, co
     readings_ = new ReadingsTab(window.Tab(TabId::TabSheet1));
     diagnostics_ = new DiagnosticTimes(window.Tab(TabId::TabSheet10));
     adaptation_ = new AdaptationSpeedMeter(window.Tab(TabId::TabSheet5));
+    oscilloscope_ = new OscilloscopeTab(window.Tab(TabId::TabSheet2), record_, parameters_, window.EntrySeparators());
+    connect(this, &LiveView::TraceStep, oscilloscope_, &OscilloscopeTab::DrawTraces);
 
     // Queued: a record may be accepted inside another handler's link operation.
     connect(&poll_, &LivePoll::RecordAccepted, this, &LiveView::UpdateLiveView, Qt::QueuedConnection);

@@ -16,6 +16,7 @@ class DiagnosticTimes;
 class EcuCommands;
 class EcuLink;
 class LanguageStrings;
+class OscilloscopeTab;
 class ParameterTable;
 class ReadingsTab;
 class StatusPanel;
@@ -23,7 +24,7 @@ class ShellWindow;
 
 // The live data of the main window: the live record, its poll on the 25 ms timer, and
 // the live view update that shows each accepted record on the status panel, the
-// readings tab, the diagnostics times and the adaptation tab's meter.
+// readings tab, the diagnostics times, the adaptation tab's meter and the traces.
 class LiveView final : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +39,7 @@ public:
     ReadingsTab& Readings() { return *readings_; }
     DiagnosticTimes& Diagnostics() { return *diagnostics_; }
     AdaptationSpeedMeter& AdaptationMeter() { return *adaptation_; }
+    OscilloscopeTab& Oscilloscope() { return *oscilloscope_; }
 
     // Shows the live record on every live display. Runs after each accepted record, from
     // the event loop, and for each replayed one.
@@ -67,6 +69,7 @@ private:
     ReadingsTab* readings_ = nullptr;
     DiagnosticTimes* diagnostics_ = nullptr;
     AdaptationSpeedMeter* adaptation_ = nullptr;
+    OscilloscopeTab* oscilloscope_ = nullptr;
     std::array<std::optional<LambdaScale>, kLambdaProbes> appliedScale_;
 };
 

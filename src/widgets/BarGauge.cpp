@@ -1,7 +1,9 @@
 #include "widgets/BarGauge.h"
 
 #include "widgets/InstrumentColours.h"
+#include "widgets/KeptPicture.h"
 
+#include <QEvent>
 #include <QLocale>
 #include <QPainter>
 
@@ -29,7 +31,7 @@ void BarGauge::setRange(double minimum, double maximum)
         return;
     minimum_ = minimum;
     maximum_ = maximum;
-    update();
+    scaleChanged();
 }
 
 void BarGauge::setFillColour(const QColor& colour)
@@ -41,7 +43,7 @@ void BarGauge::setFillColour(const QColor& colour)
 void BarGauge::setSectors(std::vector<ScaleSector> sectors)
 {
     sectors_ = std::move(sectors);
-    update();
+    scaleChanged();
 }
 
 void BarGauge::setScaleNumbers(bool shown, int decimals)
@@ -49,7 +51,26 @@ void BarGauge::setScaleNumbers(bool shown, int decimals)
     numbers_ = shown;
     decimals_ = decimals;
     updateGeometry();
+    scaleChanged();
+}
+
+void BarGauge::scaleChanged()
+{
+    scale_ = QPixmap();
     update();
+}
+
+void BarGauge::resizeEvent(QResizeEvent* event)
+{
+    scale_ = QPixmap();
+    QWidget::resizeEvent(event);
+}
+
+void BarGauge::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
+        scaleChanged();
+    QWidget::changeEvent(event);
 }
 
 void BarGauge::setValue(double value)
@@ -99,11 +120,16 @@ QRectF BarGauge::part(const QRectF& t, double from, double to) const
 
 void BarGauge::paintEvent(QPaintEvent*)
 {
+    if (scale_.isNull()) {
+        scale_ = ClearPictureFor(*this);
+        QPainter scalePainter(&scale_);
+        scalePainter.setFont(font());
+        paintScale(scalePainter);
+    }
     QPainter p(this);
+    p.drawPixmap(0, 0, scale_);
     const QRectF t = trough();
     p.setPen(Qt::NoPen);
-    p.setBrush(instrument::kTrough);
-    p.drawRect(t);
 
     const double filledTo = maximum_ > minimum_ ? std::clamp(value_, minimum_, maximum_) : minimum_;
     if (sectors_.empty()) {
@@ -111,8 +137,6 @@ void BarGauge::paintEvent(QPaintEvent*)
         p.drawRect(part(t, minimum_, filledTo));
     } else {
         for (const ScaleSector& s : sectors_) {
-            p.setBrush(instrument::Pale(s.colour));
-            p.drawRect(part(t, s.from, s.to));
             p.setBrush(s.colour);
             p.drawRect(part(t, s.from, std::min(s.to, filledTo)));
         }
@@ -130,6 +154,19 @@ void BarGauge::paintEvent(QPaintEvent*)
     p.setPen(instrument::kTroughEdge);
     p.setBrush(Qt::NoBrush);
     p.drawRect(t);
+}
+
+// The trough with the pale sectors, and the numbers below a horizontal bar.
+void BarGauge::paintScale(QPainter& p) const
+{
+    const QRectF t = trough();
+    p.setPen(Qt::NoPen);
+    p.setBrush(instrument::kTrough);
+    p.drawRect(t);
+    for (const ScaleSector& s : sectors_) {
+        p.setBrush(instrument::Pale(s.colour));
+        p.drawRect(part(t, s.from, s.to));
+    }
 
     if (!numbers_ || orientation_ != Qt::Horizontal)
         return;

@@ -3,6 +3,7 @@
 #include "widgets/ScaleSector.h"
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 #include <vector>
@@ -12,6 +13,8 @@ namespace zantrel {
 // A bar filled from its minimum up to the value. Without sectors the fill has one
 // colour; with sectors each part of the bar takes its sector's colour, bright where it
 // is filled and pale beyond the value. Optionally numbered at both ends and the middle.
+// The trough, the pale sectors and the numbers are drawn once into a picture, kept until
+// the size or the scale changes, so a new value paints only the filled part.
 class BarGauge final : public QWidget {
     Q_OBJECT
 public:
@@ -34,8 +37,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void paintScale(QPainter& p) const;
+    void scaleChanged();
     // Share of the bar's length from the minimum to v, held to 0..1.
     double share(double v) const;
     QRectF trough() const;
@@ -49,6 +56,7 @@ private:
     bool numbers_ = false;
     int decimals_ = 1;
     double value_ = 0.0;
+    QPixmap scale_; // null until painted for the current size and scale
 };
 
 } // namespace zantrel

@@ -1,7 +1,9 @@
 #include "widgets/RoundGauge.h"
 
 #include "widgets/InstrumentColours.h"
+#include "widgets/KeptPicture.h"
 
+#include <QEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -51,19 +53,40 @@ void RoundGauge::setScale(double minimum, double maximum, double majorStep, int 
     majorStep_ = majorStep;
     minorTicks_ = std::max(minorTicks, 1);
     decimals_ = decimals;
-    update();
+    faceChanged();
 }
 
 void RoundGauge::setCaption(const QString& caption)
 {
     caption_ = caption;
-    update();
+    faceChanged();
 }
 
 void RoundGauge::setSectors(std::vector<ScaleSector> sectors)
 {
     sectors_ = std::move(sectors);
+    faceChanged();
+}
+
+void RoundGauge::faceChanged()
+{
+    face_ = QPixmap();
     update();
+}
+
+void RoundGauge::resizeEvent(QResizeEvent* event)
+{
+    face_ = QPixmap();
+    QWidget::resizeEvent(event);
+}
+
+void RoundGauge::changeEvent(QEvent* event)
+{
+    // The numbers and the caption follow the font and the locale.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange
+        || event->type() == QEvent::PaletteChange)
+        faceChanged();
+    QWidget::changeEvent(event);
 }
 
 void RoundGauge::setValue(double value)
@@ -81,14 +104,31 @@ double RoundGauge::angleOf(double value) const
     return kStartAngle - share * kSweep;
 }
 
-void RoundGauge::paintEvent(QPaintEvent*)
+void RoundGauge::toFace(QPainter& p) const
 {
-    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const double side = std::min(width(), height());
     p.translate(width() / 2.0, height() / 2.0);
     p.scale(side / (2.0 * kFaceRadius), side / (2.0 * kFaceRadius));
+}
 
+void RoundGauge::paintEvent(QPaintEvent*)
+{
+    if (face_.isNull()) {
+        face_ = ClearPictureFor(*this);
+        QPainter facePainter(&face_);
+        facePainter.setFont(font());
+        toFace(facePainter);
+        paintFace(facePainter);
+    }
+    QPainter p(this);
+    p.drawPixmap(0, 0, face_);
+    toFace(p);
+    paintNeedle(p);
+}
+
+void RoundGauge::paintFace(QPainter& p) const
+{
     // Bezel and face.
     QRadialGradient bezel(QPointF(-30, -30), 2 * kFaceRadius);
     bezel.setColorAt(0.0, instrument::kBezelLight);
@@ -144,8 +184,12 @@ void RoundGauge::paintEvent(QPaintEvent*)
     p.setFont(font);
     p.setPen(instrument::kCaptionInk);
     p.drawText(QRectF(-60, 28, 120, 36), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption_);
+}
 
-    // Needle and its cap.
+// The needle and its cap, whose rim takes the caption's ink.
+void RoundGauge::paintNeedle(QPainter& p) const
+{
+    p.setPen(instrument::kCaptionInk);
     p.save();
     p.rotate(-angleOf(value_));
     QPainterPath needle;

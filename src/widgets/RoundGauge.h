@@ -2,6 +2,7 @@
 
 #include "widgets/ScaleSector.h"
 
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -11,6 +12,8 @@ namespace zantrel {
 
 // A round meter with a 270° scale: a needle over numbered major ticks, minor ticks,
 // optional coloured sectors along the scale and a caption (name and unit) on the face.
+// The face is drawn once into a picture and kept until the size or the scale changes, so
+// a new value paints only the needle.
 class RoundGauge final : public QWidget {
     Q_OBJECT
 public:
@@ -31,9 +34,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     double angleOf(double value) const;
+    // The painter's frame: the centre at the origin, the face 100 units in radius.
+    void toFace(QPainter& p) const;
+    void paintFace(QPainter& p) const;
+    void paintNeedle(QPainter& p) const;
+    void faceChanged();
 
     double minimum_ = 0.0;
     double maximum_ = 1.0;
@@ -43,6 +53,7 @@ private:
     QString caption_;
     std::vector<ScaleSector> sectors_;
     double value_ = 0.0;
+    QPixmap face_; // null until painted for the current size and scale
 };
 
 } // namespace zantrel

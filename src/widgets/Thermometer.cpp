@@ -1,7 +1,9 @@
 #include "widgets/Thermometer.h"
 
 #include "widgets/InstrumentColours.h"
+#include "widgets/KeptPicture.h"
 
+#include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -29,6 +31,7 @@ void Thermometer::setScale(int minimum, int maximum, int step)
     minimum_ = minimum;
     maximum_ = std::max(maximum, minimum + 1);
     step_ = std::max(step, 1);
+    glass_ = QPixmap();
     update();
 }
 
@@ -40,38 +43,68 @@ void Thermometer::setValue(double celsius)
     update();
 }
 
+void Thermometer::resizeEvent(QResizeEvent* event)
+{
+    glass_ = QPixmap();
+    QWidget::resizeEvent(event);
+}
+
+void Thermometer::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) {
+        glass_ = QPixmap();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+Thermometer::Geometry Thermometer::geometry() const
+{
+    const double bulbY = height() - kMargin - kBulbRadius;
+    return {width() * 0.36, bulbY, kMargin, kMargin + kTubeWidth, bulbY - kBulbRadius - 4.0};
+}
+
+double Thermometer::levelOf(const Geometry& g, double v) const
+{
+    const double share = std::clamp((v - minimum_) / double(maximum_ - minimum_), 0.0, 1.0);
+    return g.scaleBottom - share * (g.scaleBottom - g.scaleTop);
+}
+
 void Thermometer::paintEvent(QPaintEvent*)
 {
+    const Geometry g = geometry();
+    if (glass_.isNull()) {
+        glass_ = ClearPictureFor(*this);
+        QPainter glassPainter(&glass_);
+        glassPainter.setFont(font());
+        glassPainter.setRenderHint(QPainter::Antialiasing);
+        paintGlassAndScale(glassPainter, g);
+    }
     QPainter p(this);
+    p.drawPixmap(0, 0, glass_);
     p.setRenderHint(QPainter::Antialiasing);
 
-    const double x = width() * 0.36;
-    const double bulbY = height() - kMargin - kBulbRadius;
-    const double top = kMargin;
-    const double scaleTop = top + kTubeWidth;
-    const double scaleBottom = bulbY - kBulbRadius - 4.0;
-    const auto yOf = [&](double v) {
-        const double share = std::clamp((v - minimum_) / double(maximum_ - minimum_), 0.0, 1.0);
-        return scaleBottom - share * (scaleBottom - scaleTop);
-    };
-
-    // Glass.
-    const QRectF tube(x - kTubeWidth / 2, top, kTubeWidth, bulbY - top);
-    p.setPen(QPen(instrument::kTroughEdge, 1.2));
-    p.setBrush(instrument::kTrough);
-    p.drawRoundedRect(tube, kTubeWidth / 2, kTubeWidth / 2);
-    p.drawEllipse(QPointF(x, bulbY), kBulbRadius + 1.5, kBulbRadius + 1.5);
-
-    // Mercury from the bulb up to the value.
+    // Mercury from the bulb up to the value, inside the glass and clear of the scale.
+    const double x = g.x;
     QLinearGradient shine(x - kTubeWidth / 2, 0, x + kTubeWidth / 2, 0);
     shine.setColorAt(0.0, instrument::kMercury.lighter(140));
     shine.setColorAt(1.0, instrument::kMercury.darker(120));
     p.setPen(Qt::NoPen);
     p.setBrush(shine);
-    const double level = yOf(value_);
-    p.drawRect(QRectF(x - kTubeWidth / 2 + 2, level, kTubeWidth - 4, bulbY - level));
+    const double level = levelOf(g, value_);
+    p.drawRect(QRectF(x - kTubeWidth / 2 + 2, level, kTubeWidth - 4, g.bulbY - level));
     p.setBrush(instrument::kMercury);
-    p.drawEllipse(QPointF(x, bulbY), kBulbRadius, kBulbRadius);
+    p.drawEllipse(QPointF(x, g.bulbY), kBulbRadius, kBulbRadius);
+}
+
+void Thermometer::paintGlassAndScale(QPainter& p, const Geometry& g) const
+{
+    const double x = g.x;
+    const QRectF tube(x - kTubeWidth / 2, g.top, kTubeWidth, g.bulbY - g.top);
+    p.setPen(QPen(instrument::kTroughEdge, 1.2));
+    p.setBrush(instrument::kTrough);
+    p.drawRoundedRect(tube, kTubeWidth / 2, kTubeWidth / 2);
+    p.drawEllipse(QPointF(x, g.bulbY), kBulbRadius + 1.5, kBulbRadius + 1.5);
 
     // Scale to the right of the tube.
     QFont font = p.font();
@@ -80,13 +113,13 @@ void Thermometer::paintEvent(QPaintEvent*)
     p.setPen(QPen(instrument::kInk, 1));
     const double tickX = x + kTubeWidth / 2 + 3;
     for (int v = minimum_; v <= maximum_; v += step_) {
-        const double y = yOf(v);
+        const double y = levelOf(g, v);
         p.drawLine(QPointF(tickX, y), QPointF(tickX + kTickLength, y));
         p.drawText(QRectF(tickX + kTickLength + 2, y - 7, width() - tickX - kTickLength - 2, 14),
                    Qt::AlignLeft | Qt::AlignVCenter, QString::number(v));
     }
     for (int v = minimum_ + step_ / 2; v < maximum_; v += step_) {
-        const double y = yOf(v);
+        const double y = levelOf(g, v);
         p.drawLine(QPointF(tickX, y), QPointF(tickX + kTickLength / 2, y));
     }
 }

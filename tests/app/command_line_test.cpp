@@ -23,6 +23,18 @@ TEST(CommandLine, NoOptionsLeaveEverythingUnset)
     EXPECT_FALSE(p.options.quitAfterMs);
     EXPECT_TRUE(p.options.settingsFile.isEmpty());
     EXPECT_TRUE(p.options.workDir.isEmpty());
+    EXPECT_FALSE(p.options.service);
+    EXPECT_FALSE(p.options.replay);
+}
+
+// The player's controls are hidden ones, so a replay shows the service features too.
+TEST(CommandLine, ServiceAndReplay)
+{
+    EXPECT_TRUE(parse({"--service"}).options.service);
+    const CommandLineParse replay = parse({"--replay", "drive.jovr"});
+    ASSERT_TRUE(replay.error.isEmpty()) << replay.error.toStdString();
+    EXPECT_EQ(replay.options.replay, QStringLiteral("drive.jovr"));
+    EXPECT_TRUE(replay.options.service);
 }
 
 TEST(CommandLine, EveryOptionIsTaken)
@@ -52,6 +64,8 @@ TEST(CommandLine, BadArgumentsAreRejectedWithAMessage)
         {"--port", ""},
         {"--settings="},
         {"--workdir", ""},
+        {"--replay"},
+        {"--replay", ""},
         {"--colour", "red"},
         {"extra.qevp"},
     };

@@ -3,9 +3,15 @@
 #include "live/LiveTexts.h"
 #include "live/LiveWords.h"
 
+#include "base/LanguageStrings.h"
+#include "live/LiveRecorder.h"
+#include "live/RecordingCsv.h"
+#include "live/RecordingFile.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -267,12 +273,108 @@ TEST_F(CliEndToEnd, VanishingPortEndsTheLiveRun)
     EXPECT_EQ(summary.value("unanswered").toInt(), summary.value("polls").toInt() - records);
 }
 
+QByteArray contentsOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The CLI's recording is the file the program's recorder writes for the same records
+// started at the same second, and its table holds their values in units.
+TEST_F(CliEndToEnd, RecordWritesWhatTheRecorderWritesAndExportsItAsCsv)
+{
+    start({"--scenario", "drive"});
+    const QString jovr = dir.filePath("drive.jovr");
+    const QDateTime before = QDateTime::currentDateTime();
+    const CliRun run = cli({"record", jovr, "--count", "30"});
+    const QDateTime after = QDateTime::currentDateTime();
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith("30 records in ")) << run.out.toStdString();
+
+    const QByteArray cliFile = contentsOf(jovr);
+    const RecordingScan scan = ScanRecording(cliFile);
+    ASSERT_TRUE(scan.layout);
+    ASSERT_EQ(scan.layout->records, 30);
+    std::vector<LiveWords> records;
+    for (int i = 0; i < 30; ++i)
+        records.push_back(ReadRecord(cliFile, *scan.layout, i).value());
+
+    std::optional<QDateTime> started;
+    const LanguageStrings texts;
+    for (QDateTime t = before.addSecs(-1); t <= after && !started; t = t.addSecs(1))
+        if (cliFile.startsWith(RecordingHeader(BaseCaption(texts), t, QLocale::system())))
+            started = t;
+    ASSERT_TRUE(started) << cliFile.left(80).toStdString();
+    const QString programs = dir.filePath("program.jovr");
+    LiveRecorder recorder;
+    ASSERT_TRUE(recorder.Start(programs, RecordingHeader(BaseCaption(texts), *started, QLocale::system())));
+    for (const LiveWords& w : records)
+        ASSERT_TRUE(recorder.Append(w));
+    recorder.Stop();
+    EXPECT_EQ(cliFile, contentsOf(programs));
+
+    const CliRun csv = runCli({"export-csv", jovr, "--ignition", "2"});
+    ASSERT_EQ(csv.code, 0) << csv.err.toStdString();
+    const QList<QByteArray> rows = contentsOf(dir.filePath("drive.csv")).split('\n');
+    ASSERT_EQ(rows.size(), 32); // the header, 30 rows, the empty rest after the last line feed
+    EXPECT_EQ(rows[0] + '\n', RecordingCsvHeader());
+    for (int i = 0; i < 30; ++i)
+        EXPECT_EQ(rows[i + 1] + '\n', RecordingCsvRow(i, records[size_t(i)], {2, false})) << i;
+
+    const QString chosen = dir.filePath("chosen.csv");
+    EXPECT_EQ(runCli({"export-csv", jovr, "--out", chosen}).code, 0);
+    EXPECT_EQ(contentsOf(chosen), contentsOf(dir.filePath("drive.csv")));
+}
+
+TEST_F(CliEndToEnd, ExportRefusesWhatIsNoRecording)
+{
+    const QString tiny = dir.filePath("tiny.jovr");
+    QFile f(tiny);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(1200, 'A'));
+    f.close();
+    const QString noRecord = dir.filePath("none.jovr");
+    QFile g(noRecord);
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+    g.write(QByteArray(5000, '1'));
+    g.close();
+
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* message;
+    } cases[] = {
+        {{"export-csv", tiny}, 8, "too short"},
+        {{"export-csv", noRecord}, 8, "no first record"},
+        {{"export-csv", dir.filePath("missing.jovr")}, 8, "cannot read"},
+        {{"export-csv", noRecord, "--ignition", "7"}, 2, "--ignition"},
+        {{"export-csv"}, 2, "usage: zantrel-cli export-csv"},
+        {{"--port", "/dev/null", "live", "--out", "x.csv"}, 2, "for export-csv only"},
+        {{"record", "x.jovr"}, 2, "no port given"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.code, c.code) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String(c.message))) << run.err.toStdString();
+        EXPECT_EQ(run.errLines(), 1);
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("tiny.csv")));
+}
+
+TEST_F(CliEndToEnd, RecordIntoAFileThatCannotBeWrittenFails)
+{
+    start();
+    const CliRun run = cli({"record", dir.filePath("missing/drive.jovr"), "--count", "3"});
+    EXPECT_EQ(run.code, 8);
+    EXPECT_TRUE(run.err.contains("cannot write")) << run.err.toStdString();
+}
+
 TEST(CliHelp, ListsCommandsAndExitCodes)
 {
     const CliRun run = runCli({"--help"});
     EXPECT_EQ(run.code, 0);
     for (const char* text : {"identify", "read-params", "write-param", "live", "frame", "clear-errors", "switch",
-                             "--json", "  4  "})
+                             "record", "export-csv", "--json", "  4  ", "  8  "})
         EXPECT_TRUE(run.out.contains(QLatin1String(text))) << text;
 }
 

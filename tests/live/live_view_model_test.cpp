@@ -5,6 +5,8 @@
 #include "live/LiveTexts.h"
 #include "live/LiveViewModel.h"
 
+#include "support/LiveRecords.h"
+
 #include <gtest/gtest.h>
 
 namespace zantrel::test {
@@ -12,16 +14,6 @@ namespace {
 
 constexpr QChar kComma(u',');
 constexpr QChar kPoint(u'.');
-
-LiveRecord recordOf(std::initializer_list<std::pair<int, quint16>> words)
-{
-    LiveWords w{};
-    for (const auto& [index, value] : words)
-        w[size_t(index)] = value;
-    LiveRecord r;
-    r.Assign(w);
-    return r;
-}
 
 class LiveViewModelTest : public ::testing::Test {
 protected:
@@ -38,7 +30,7 @@ protected:
 
 TEST_F(LiveViewModelTest, ConvertsTheEngineWords)
 {
-    const LiveViewModel v = view(recordOf({{0, 288}, {1, 300}, {24, 65535}, {13, 4608}, {18, 1000}, {14, 0xFFF6},
+    const LiveViewModel v = view(RecordOf({{0, 288}, {1, 300}, {24, 65535}, {13, 4608}, {18, 1000}, {14, 0xFFF6},
                                            {15, 35}, {17, 2000}, {16, 0}}));
     EXPECT_EQ(v.rpm, 1500);
     EXPECT_EQ(v.rpmText, "1500rpm");
@@ -60,7 +52,7 @@ TEST_F(LiveViewModelTest, ConvertsTheEngineWords)
 // type would turn the same period into another speed.
 TEST_F(LiveViewModelTest, NoSpeedUntilTheIgnitionTypeIsKnown)
 {
-    const LiveRecord r = recordOf({{13, 4608}});
+    const LiveRecord r = RecordOf({{13, 4608}});
     table.ForgetKnown();
     table[21] = 2;
     const LiveViewModel unknown = view(r);
@@ -73,7 +65,7 @@ TEST_F(LiveViewModelTest, NoSpeedUntilTheIgnitionTypeIsKnown)
 
 TEST_F(LiveViewModelTest, TimesFollowTheClockBitOfTheWord22Shadow)
 {
-    const LiveRecord r = recordOf({{0, 288}});
+    const LiveRecord r = RecordOf({{0, 288}});
     table[kFlagsAWord] = 0x1000; // the word itself does not count
     EXPECT_EQ(view(r).petrolTimes[0], "1,25ms");
     ASSERT_TRUE(SetShadowField(table, ConfigField::TickClock, 1));
@@ -85,7 +77,7 @@ TEST_F(LiveViewModelTest, TimesFollowTheClockBitOfTheWord22Shadow)
 TEST_F(LiveViewModelTest, OnPetrolTheGasSideReadsZero)
 {
     for (const QChar sep : {kComma, kPoint}) {
-        const LiveViewModel v = view(recordOf({{16, 0}, {0, 300}, {6, 360}, {7, 400}, {25, 500}, {26, 600}}), sep);
+        const LiveViewModel v = view(RecordOf({{16, 0}, {0, 300}, {6, 360}, {7, 400}, {25, 500}, {26, 600}}), sep);
         for (int c = 0; c < live::kCylinders; ++c) {
             EXPECT_EQ(v.gasTimes[size_t(c)], "0,00ms") << c;
             EXPECT_EQ(v.gasBars[size_t(c)], 0) << c;
@@ -108,7 +100,7 @@ TEST_P(CorrectionCases, OnGas)
     const CorrectionCase& c = GetParam();
     ParameterTable table;
     LiveViewState state;
-    const LiveViewModel v = ComputeLiveView(recordOf({{16, 1}, {0, c.petrol}, {6, c.gas}}), table, c.separator, state);
+    const LiveViewModel v = ComputeLiveView(RecordOf({{16, 1}, {0, c.petrol}, {6, c.gas}}), table, c.separator, state);
     EXPECT_EQ(v.correctionText, QString::fromUtf8(c.text));
 }
 
@@ -126,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CorrectionCases,
 
 TEST_F(LiveViewModelTest, OnGasTheGasTimesAreShown)
 {
-    const LiveViewModel v = view(recordOf({{16, 1}, {0, 100}, {6, 288}, {11, 576}, {26, 145}}));
+    const LiveViewModel v = view(RecordOf({{16, 1}, {0, 100}, {6, 288}, {11, 576}, {26, 145}}));
     EXPECT_EQ(v.gasTimes[0], "1,25ms");
     EXPECT_EQ(v.gasTimes[5], "2,50ms");
     EXPECT_EQ(v.gasTimes[7], "0,63ms");
@@ -135,13 +127,13 @@ TEST_F(LiveViewModelTest, OnGasTheGasTimesAreShown)
 
 TEST_F(LiveViewModelTest, PetrolMaximaAreKeptPerFuel)
 {
-    EXPECT_EQ(view(recordOf({{0, 288}})).petrolMaxOnPetrol, "1,25ms");
-    const LiveViewModel lower = view(recordOf({{0, 100}}));
+    EXPECT_EQ(view(RecordOf({{0, 288}})).petrolMaxOnPetrol, "1,25ms");
+    const LiveViewModel lower = view(RecordOf({{0, 100}}));
     EXPECT_FALSE(lower.petrolMaxOnPetrol);
     EXPECT_FALSE(lower.petrolMaxOnGas);
     // An equal time is shown again; on gas the other maximum starts from 0.
-    EXPECT_EQ(view(recordOf({{0, 288}})).petrolMaxOnPetrol, "1,25ms");
-    const LiveViewModel onGas = view(recordOf({{16, 1}, {0, 100}}));
+    EXPECT_EQ(view(RecordOf({{0, 288}})).petrolMaxOnPetrol, "1,25ms");
+    const LiveViewModel onGas = view(RecordOf({{16, 1}, {0, 100}}));
     EXPECT_EQ(onGas.petrolMaxOnGas, "0,43ms");
     EXPECT_FALSE(onGas.petrolMaxOnPetrol);
     EXPECT_FLOAT_EQ(state.petrolMaxOnPetrol, 1.25f);
@@ -152,7 +144,7 @@ TEST_F(LiveViewModelTest, LambdaOnlyForAConnectedProbe)
 {
     table[55] = 0;
     table[56] = 3;
-    const LiveViewModel v = view(recordOf({{20, 614}, {19, 2048}}));
+    const LiveViewModel v = view(RecordOf({{20, 614}, {19, 2048}}));
     EXPECT_FALSE(v.lambdaScale[0].connected);
     EXPECT_FALSE(v.lambda[0]);
     ASSERT_TRUE(v.lambda[1]);
@@ -168,23 +160,23 @@ TEST_F(LiveViewModelTest, TankPictureOnlyWhenItChanges)
     const std::array<quint16, 4> sensor20kR{3750, 3400, 3100, 2200};
     for (int i = 0; i < 4; ++i)
         table[30 + i] = sensor20kR[size_t(i)];
-    EXPECT_FALSE(view(recordOf({{16, 0}, {17, 3000}})).tankPicture);
-    EXPECT_EQ(view(recordOf({{16, 1}, {17, 3000}})).tankPicture, 4);
-    EXPECT_FALSE(view(recordOf({{16, 1}, {17, 3050}})).tankPicture);
-    EXPECT_EQ(view(recordOf({{16, 1}, {17, 3800}})).tankPicture, 1);
-    EXPECT_EQ(view(recordOf({{16, 0}, {17, 3800}})).tankPicture, 0);
+    EXPECT_FALSE(view(RecordOf({{16, 0}, {17, 3000}})).tankPicture);
+    EXPECT_EQ(view(RecordOf({{16, 1}, {17, 3000}})).tankPicture, 4);
+    EXPECT_FALSE(view(RecordOf({{16, 1}, {17, 3050}})).tankPicture);
+    EXPECT_EQ(view(RecordOf({{16, 1}, {17, 3800}})).tankPicture, 1);
+    EXPECT_EQ(view(RecordOf({{16, 0}, {17, 3800}})).tankPicture, 0);
     EXPECT_EQ(state.shownLevelImage, 0);
 }
 
 TEST_F(LiveViewModelTest, FuelModeAndLampComeWithTheView)
 {
-    const LiveViewModel gas = view(recordOf({{16, 1}, {22, 0x0002}}));
+    const LiveViewModel gas = view(RecordOf({{16, 1}, {22, 0x0002}}));
     EXPECT_EQ(gas.fuel.status, Text::Lpg);
     EXPECT_TRUE(state.fuelMode.OnGas());
     ASSERT_TRUE(gas.lamp);
     EXPECT_TRUE(gas.lamp->on);
-    EXPECT_FALSE(view(recordOf({{16, 1}, {22, 0x0001}})).lamp);
-    EXPECT_EQ(view(recordOf({{16, 2}})).fuel.status, Text::Petrol);
+    EXPECT_FALSE(view(RecordOf({{16, 1}, {22, 0x0001}})).lamp);
+    EXPECT_EQ(view(RecordOf({{16, 2}})).fuel.status, Text::Petrol);
     EXPECT_FALSE(state.fuelMode.OnGas());
 }
 
@@ -215,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FixedTextCases,
 // first, they would lose it ("0,85ms", "2,69ms", "0,69Bar").
 TEST_F(LiveViewModelTest, TimesAndPressureAreRoundedFromTheExactValue)
 {
-    const LiveViewModel v = view(recordOf({{0, 197}, {1, 621}, {18, 600}}));
+    const LiveViewModel v = view(RecordOf({{0, 197}, {1, 621}, {18, 600}}));
     EXPECT_EQ(v.petrolTimes[0], "0,86ms"); // 0.85503 ms
     EXPECT_EQ(v.petrolTimes[1], "2,70ms"); // 2.69531 ms
     EXPECT_EQ(v.pressureText, "0,70Bar");  // 0.69549 bar

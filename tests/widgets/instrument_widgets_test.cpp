@@ -3,6 +3,7 @@
 #include "widgets/Led.h"
 #include "widgets/RoundGauge.h"
 #include "widgets/TankPicture.h"
+#include "widgets/Thermometer.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -128,6 +129,60 @@ TEST(RoundGaugeWidget, TheNeedleStopsAtTheEndsOfTheScale)
     EXPECT_NE(atStart, atEnd);
     meter.setValue(-3.0);
     EXPECT_EQ(rendered(meter), atStart);
+}
+
+// The faces, scales and glass the widgets keep are drawn again when what they show
+// changes: a widget changed after a paint looks like one set up that way from the start.
+TEST(InstrumentPictures, AChangedScaleOrSizeIsDrawnAnew)
+{
+    RoundGauge meter;
+    meter.resize(200, 200);
+    meter.setScale(0.0, 8.0, 1.0, 5);
+    meter.setValue(3.0);
+    rendered(meter);
+    meter.setScale(0.0, 4.0, 0.5, 5, 1);
+    meter.setCaption(QStringLiteral("Bar"));
+    meter.setSectors({{0.0, 2.0, instrument::kGood}});
+    RoundGauge fresh;
+    fresh.resize(200, 200);
+    fresh.setScale(0.0, 4.0, 0.5, 5, 1);
+    fresh.setCaption(QStringLiteral("Bar"));
+    fresh.setSectors({{0.0, 2.0, instrument::kGood}});
+    fresh.setValue(3.0);
+    EXPECT_EQ(rendered(meter), rendered(fresh));
+    meter.resize(180, 220);
+    fresh.resize(180, 220);
+    EXPECT_EQ(rendered(meter), rendered(fresh));
+
+    BarGauge bar(Qt::Horizontal);
+    bar.resize(160, 32);
+    bar.setScaleNumbers(true);
+    bar.setRange(0.0, 1.1);
+    bar.setValue(0.6);
+    rendered(bar);
+    bar.setRange(0.0, 5.0);
+    bar.setSectors({{0.0, 2.5, instrument::kGood}, {2.5, 5.0, instrument::kAlarm}});
+    BarGauge freshBar(Qt::Horizontal);
+    freshBar.resize(160, 32);
+    freshBar.setScaleNumbers(true);
+    freshBar.setRange(0.0, 5.0);
+    freshBar.setSectors({{0.0, 2.5, instrument::kGood}, {2.5, 5.0, instrument::kAlarm}});
+    freshBar.setValue(0.6);
+    EXPECT_EQ(rendered(bar), rendered(freshBar));
+
+    Thermometer thermometer;
+    thermometer.resize(64, 200);
+    thermometer.setValue(50);
+    rendered(thermometer);
+    thermometer.setScale(0, 100, 10);
+    Thermometer freshThermometer;
+    freshThermometer.resize(64, 200);
+    freshThermometer.setScale(0, 100, 10);
+    freshThermometer.setValue(50);
+    EXPECT_EQ(rendered(thermometer), rendered(freshThermometer));
+    // A new value moves the mercury only.
+    thermometer.setValue(80);
+    EXPECT_NE(rendered(thermometer), rendered(freshThermometer));
 }
 
 } // namespace
