@@ -116,6 +116,29 @@ TEST_F(CliEndToEnd, WriteParamReportsWhatTheControllerKept)
     EXPECT_TRUE(clockBit.err.contains("0x0020"));
 }
 
+// The port goes away under a command: each says so with the "port went away" code, and a
+// write whose frames could not leave does not claim to have been written.
+TEST_F(CliEndToEnd, APortThatGoesAwayEndsEachCommandWithItsCode)
+{
+    struct Case {
+        const char* name;
+        const char* answered; // frames the simulator answers before its line drops
+        QStringList command;
+        const char* said;
+    };
+    const std::vector<Case> cases = {
+        {"write-param", "disconnect:1", {"write-param", "40", "3"}, "was not written"},
+        {"read-params", "disconnect:20", {"read-params"}, "the port went away"},
+    };
+    for (const Case& c : cases) {
+        start({"--fault", c.answered});
+        const CliRun run = cli(c.command);
+        EXPECT_EQ(run.code, 7) << c.name << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String(c.said))) << c.name << ": " << run.err.toStdString();
+        EXPECT_FALSE(run.out.contains("written")) << c.name;
+    }
+}
+
 TEST_F(CliEndToEnd, LivePrintsDecodedRecordsAndTheirRate)
 {
     start();

@@ -22,6 +22,8 @@
 #include "support/ScriptedPrompter.h"
 #include "support/ScriptedSerialIo.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -633,6 +635,22 @@ void ChangeControllerWords(EcuCommands& cmds, std::initializer_list<std::pair<in
     for (const auto& [index, value] : changes)
         words[size_t(index)] = value;
     WriteAllParameters(cmds, words);
+}
+
+// Every word reply with another index than the one asked for: the read-all shows nothing
+// as read and writes nothing back, so connecting changes nothing on the controller.
+TEST(EditorsOnTheSimulator, AReadThatGetsNoWordWritesNothing)
+{
+    sim::test::SimRig rig({}, sim::test::Line([](auto& o) { o.faults = {{sim::FaultMode::WrongEcho}}; }));
+    rig.clock.setRecording(true);
+    EditorParts parts(rig.link, rig.clock);
+    ASSERT_TRUE(parts.transfer.ReadAll());
+
+    const QStringList frames = rig.clock.frames();
+    EXPECT_EQ(frames.size(), 2 * 64) << "each word asked for twice, nothing else";
+    EXPECT_TRUE(frames.filter(QRegularExpression(QStringLiteral("^[KED] "))).isEmpty());
+    EXPECT_TRUE(parts.screen["EditMinTempPrzel"].text.isEmpty());
+    EXPECT_EQ(parts.table.KnownCount(), 0);
 }
 
 TEST(EditorsOnTheSimulator, ARefreshAfterAReadLeavesVacuumAndTheLoadRpmMapInTheController)
