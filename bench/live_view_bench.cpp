@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -104,6 +105,11 @@ bool measurePoll(TimedApplication& app, const QString& port, int seconds)
     EcuLink link(io, pause);
     BenchWindow bench(link, port);
     bench.window.MenuItem(QStringLiteral("COM8CTRL81"))->trigger(); // connects, reads the parameters
+    // The read of the parameters is a job of its own; the live poll waits for it.
+    QElapsedTimer reading;
+    reading.start();
+    while (bench.gate.Busy() && !reading.hasExpired(5000))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (!link.Connected()) {
         std::fprintf(stderr, "live_view_bench: no controller on %s\n", qPrintable(port));
         return false;

@@ -23,6 +23,7 @@ BarGauge::BarGauge(Qt::Orientation orientation, QWidget* parent)
     , orientation_(orientation)
     , fill_(instrument::kGood)
 {
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void BarGauge::setRange(double minimum, double maximum)
@@ -121,7 +122,7 @@ QRectF BarGauge::part(const QRectF& t, double from, double to) const
 void BarGauge::paintEvent(QPaintEvent*)
 {
     if (scale_.isNull()) {
-        scale_ = ClearPictureFor(*this);
+        scale_ = BackdropPictureFor(*this);
         QPainter scalePainter(&scale_);
         scalePainter.setFont(font());
         paintScale(scalePainter);

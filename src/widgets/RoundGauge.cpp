@@ -31,6 +31,9 @@ constexpr double kSectorRadius = 82.0;
 constexpr double kSectorWidth = 8.0;
 constexpr double kLabelRadius = 60.0;
 constexpr double kNeedleLength = 78.0;
+constexpr double kNeedleTail = -12.0;
+constexpr double kNeedleHalfWidth = 4.0;
+constexpr double kCapRadius = 8.0;
 
 QPointF onCircle(double radius, double degrees)
 {
@@ -44,6 +47,7 @@ RoundGauge::RoundGauge(QWidget* parent)
     : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void RoundGauge::setScale(double minimum, double maximum, double majorStep, int minorTicks, int decimals)
@@ -93,8 +97,25 @@ void RoundGauge::setValue(double value)
 {
     if (value == value_)
         return;
+    // Only where the needle was and where it goes: the face, and all behind it, stay.
+    const QRect before = needleArea(value_);
     value_ = value;
-    update();
+    update(before.united(needleArea(value_)));
+}
+
+QRect RoundGauge::needleArea(double value) const
+{
+    const double side = std::min(width(), height());
+    QTransform t;
+    t.translate(width() / 2.0, height() / 2.0);
+    t.scale(side / (2.0 * kFaceRadius), side / (2.0 * kFaceRadius));
+    QTransform needle = t;
+    needle.rotate(-angleOf(value));
+    const QPolygonF tip = needle.map(QPolygonF({{kNeedleLength, 0}, {kNeedleTail, -kNeedleHalfWidth},
+                                                 {kNeedleTail, kNeedleHalfWidth}}));
+    const QRectF cap = t.mapRect(QRectF(-kCapRadius, -kCapRadius, 2 * kCapRadius, 2 * kCapRadius));
+    // A pixel round it for the antialiased edges.
+    return tip.boundingRect().united(cap).toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
 double RoundGauge::angleOf(double value) const
@@ -115,7 +136,7 @@ void RoundGauge::toFace(QPainter& p) const
 void RoundGauge::paintEvent(QPaintEvent*)
 {
     if (face_.isNull()) {
-        face_ = ClearPictureFor(*this);
+        face_ = BackdropPictureFor(*this);
         QPainter facePainter(&face_);
         facePainter.setFont(font());
         toFace(facePainter);
@@ -194,8 +215,8 @@ void RoundGauge::paintNeedle(QPainter& p) const
     p.rotate(-angleOf(value_));
     QPainterPath needle;
     needle.moveTo(kNeedleLength, 0);
-    needle.lineTo(-12, -4);
-    needle.lineTo(-12, 4);
+    needle.lineTo(kNeedleTail, -kNeedleHalfWidth);
+    needle.lineTo(kNeedleTail, kNeedleHalfWidth);
     needle.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(instrument::kNeedle);
@@ -205,7 +226,7 @@ void RoundGauge::paintNeedle(QPainter& p) const
     cap.setColorAt(0.0, instrument::kBezelLight);
     cap.setColorAt(1.0, instrument::kBezelDark);
     p.setBrush(cap);
-    p.drawEllipse(QPointF(), 8, 8);
+    p.drawEllipse(QPointF(), kCapRadius, kCapRadius);
 }
 
 } // namespace zantrel

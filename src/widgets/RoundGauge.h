@@ -39,6 +39,8 @@ protected:
 
 private:
     double angleOf(double value) const;
+    // Where the needle and its cap lie at `value`, in the widget's pixels.
+    QRect needleArea(double value) const;
     // The painter's frame: the centre at the origin, the face 100 units in radius.
     void toFace(QPainter& p) const;
     void paintFace(QPainter& p) const;

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zantrel {
 
@@ -24,6 +25,7 @@ Thermometer::Thermometer(QWidget* parent)
     : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Thermometer::setScale(int minimum, int maximum, int step)
@@ -39,8 +41,13 @@ void Thermometer::setValue(double celsius)
 {
     if (celsius == value_)
         return;
+    // Only the stretch of tube between the old and the new level.
+    const Geometry g = geometry();
+    const double before = levelOf(g, value_);
     value_ = celsius;
-    update();
+    const double after = levelOf(g, value_);
+    const QRectF stretch(g.x - kTubeWidth / 2, std::min(before, after), kTubeWidth, std::abs(after - before));
+    update(stretch.toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
 void Thermometer::resizeEvent(QResizeEvent* event)
@@ -74,7 +81,7 @@ void Thermometer::paintEvent(QPaintEvent*)
 {
     const Geometry g = geometry();
     if (glass_.isNull()) {
-        glass_ = ClearPictureFor(*this);
+        glass_ = BackdropPictureFor(*this);
         QPainter glassPainter(&glass_);
         glassPainter.setFont(font());
         glassPainter.setRenderHint(QPainter::Antialiasing);
