@@ -189,9 +189,12 @@ EngineData CarDataUi::dialogEngineData() const
 }
 
 // "&Zapisz": the fields are checked before the dialog closes, so that a text the block
-// cannot hold is put right while it is still in sight and nothing is written.
+// cannot hold is put right while it is still in sight and nothing is written. While
+// another transfer holds the link the dialog stays, to be saved once it is free.
 void CarDataUi::save()
 {
+    if (gate_.Busy())
+        return;
     if (entry_ == Entry::Full) {
         const CarDataTexts texts = WithSavedDateDefaults(dialogTexts());
         showDate(texts);

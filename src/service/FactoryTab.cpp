@@ -278,8 +278,12 @@ bool FactoryTab::ResetCounter(Counter counter)
     return start(std::move(job));
 }
 
+// The table takes the values only when their write can start: it is what the controller
+// holds.
 bool FactoryTab::SaveThresholds()
 {
+    if (gate_.Busy())
+        return false;
     const QChar separator = window_.EntrySeparators().decimal;
     std::array<double, kReserveThresholdCount> volts{};
     for (size_t i = 0; i < ThresholdEdits.size(); ++i) {
@@ -300,6 +304,8 @@ bool FactoryTab::SaveThresholds()
 
 bool FactoryTab::EnterExtraCorrection()
 {
+    if (gate_.Busy())
+        return false;
     const QChar separator = window_.EntrySeparators().decimal;
     const std::optional<double> ms =
         NumberOrMessage(EditPrzesuniecie2->text(), EntryKind::SignedDecimal, separator, prompter_, texts_);

@@ -130,8 +130,9 @@ TEST_F(SequenceTest, EveryWriteGivesTheSameFramesAndPausesThroughBothRunners)
         ASSERT_TRUE(gate.Start(std::move(timed), nullptr, [&](JobOutcome o) { outcome = o; })) << c.name;
         EXPECT_EQ(outcome, JobOutcome::Completed) << c.name;
         EXPECT_EQ(clock.trace(), direct) << c.name;
-        if (!c.trace.isEmpty() || QByteArray(c.name).contains("beyond"))
+        if (!c.trace.isEmpty() || QByteArray(c.name).contains("beyond")) {
             EXPECT_EQ(direct, c.trace) << c.name;
+        }
     }
 }
 
