@@ -1,6 +1,7 @@
 #include "service/CarDataWindow.h"
 
 #include "service/CarDataCodec.h"
+#include "service/DialogParts.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -22,8 +23,7 @@ constexpr int kMemoLines = 2;
 template <typename W>
 W* named(W* widget, const char* name)
 {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
+    return Named(widget, QString::fromLatin1(name));
 }
 
 QLineEdit* fieldEdit(CarDataField field, QWidget* parent)
@@ -117,21 +117,16 @@ TForm5::TForm5(QWidget* parent)
     dateRow->addWidget(DataDzienEdit);
     dateRow->addStretch(1);
 
-    ButOK = named(new QPushButton(QStringLiteral("&Zapisz"), this), "ButOK");
-    ButCancel = named(new QPushButton(QString::fromUtf8("Wyjdź"), this), "ButCancel");
-    ButOK->setAutoDefault(false);
-    ButCancel->setAutoDefault(false);
-    connect(ButCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ButOK);
-    buttons->addWidget(ButCancel);
+    const DialogButtons buttons = AddDialogButtons(*this, QStringLiteral("&Zapisz"), QStringLiteral("ButOK"),
+                                                   QString::fromUtf8("Wyjdź"), QStringLiteral("ButCancel"));
+    ButOK = buttons.accept;
+    ButCancel = buttons.cancel;
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(texts);
     column->addWidget(engine);
     column->addWidget(date);
-    column->addLayout(buttons);
+    column->addLayout(buttons.row);
 
     // Tab follows the order in which Enter moves on.
     const QList<QWidget*> order{NrRejEdit, ComboBox2, ComboBox3, ComboBox1, ComboBox4, DataRokEdit,

@@ -14,6 +14,7 @@
 #include "link/LinkGate.h"
 #include "link/LinkJob.h"
 #include "service/DeviceData.h"
+#include "service/DialogParts.h"
 #include "service/ExtraIdleCorrection.h"
 #include "service/FieldEntry.h"
 #include "service/ReserveThresholdEntry.h"
@@ -42,16 +43,9 @@ constexpr int kCorrectionTimeWord = 52;
 constexpr int kFieldWidth = 70;
 
 template <typename W>
-W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-template <typename W>
 W* named(W* widget, const char* name)
 {
-    return named(widget, QString::fromLatin1(name));
+    return Named(widget, QString::fromLatin1(name));
 }
 
 QLineEdit* edit(const char* name, QWidget* parent, bool readOnly = false)
@@ -181,7 +175,7 @@ void FactoryTab::build(QWidget& page)
     auto* extra = named(new QGroupBox(QStringLiteral("Poprawka Dodatkowa"), &page), "GroupBoxPoprawkaDodatkowa");
     auto* extraGrid = new QGridLayout(extra);
     for (size_t i = 0; i < CheckBoxes.size(); ++i) {
-        CheckBoxes[i] = named(new QCheckBox(QStringLiteral("Wtrysk%1").arg(i + 1), extra),
+        CheckBoxes[i] = Named(new QCheckBox(QStringLiteral("Wtrysk%1").arg(i + 1), extra),
                               QStringLiteral("CheckBox%1").arg(i + 1));
         extraGrid->addWidget(CheckBoxes[i], int(i % 4), int(i / 4));
     }

@@ -1,5 +1,7 @@
 #include "service/IdleCorrectionWindow.h"
 
+#include "service/DialogParts.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -54,22 +56,15 @@ TForm11::TForm11(QWidget* parent)
     correction->addStretch(1);
     grid->addLayout(correction, 2, 0, 1, kColumns);
 
-    ButtonWprowadz = new QPushButton(QString::fromUtf8("Wprowadź"), this);
-    ButtonWprowadz->setObjectName(QStringLiteral("ButtonWprowadz"));
-    ButtonAnuluj = new QPushButton(QStringLiteral("Anuluj"), this);
-    ButtonAnuluj->setObjectName(QStringLiteral("ButtonAnuluj"));
-    for (QPushButton* b : {ButtonWprowadz, ButtonAnuluj})
-        b->setAutoDefault(false);
-    connect(ButtonAnuluj, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ButtonWprowadz);
-    buttons->addWidget(ButtonAnuluj);
+    const DialogButtons buttons = AddDialogButtons(*this, QString::fromUtf8("Wprowadź"), QStringLiteral("ButtonWprowadz"),
+                                                   QStringLiteral("Anuluj"), QStringLiteral("ButtonAnuluj"));
+    ButtonWprowadz = buttons.accept;
+    ButtonAnuluj = buttons.cancel;
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(explanation);
     column->addWidget(group);
-    column->addLayout(buttons);
+    column->addLayout(buttons.row);
 }
 
 } // namespace zantrel

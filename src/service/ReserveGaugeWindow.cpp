@@ -1,5 +1,6 @@
 #include "service/ReserveGaugeWindow.h"
 
+#include "service/DialogParts.h"
 #include "service/ReserveThresholdEntry.h"
 #include "widgets/Led.h"
 
@@ -19,13 +20,6 @@ namespace {
 constexpr int kFieldWidth = 60;
 constexpr const char* kLevels[] = {"Rez.", "1/4", "1/2", "3/4", "Full"};
 
-template <typename W>
-W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 } // namespace
 
 TForm12::TForm12(QWidget* parent)
@@ -35,15 +29,15 @@ TForm12::TForm12(QWidget* parent)
     setWindowTitle(QString::fromUtf8("Ustawienia Szkiełka Rezerwy"));
     setModal(true);
 
-    auto* group = named(new QGroupBox(QString::fromUtf8("Ustawienia Szkiełka Rezerwy"), this),
+    auto* group = Named(new QGroupBox(QString::fromUtf8("Ustawienia Szkiełka Rezerwy"), this),
                         QStringLiteral("GroupBoxSzkielko"));
     auto* grid = new QGridLayout(group);
     for (size_t i = 0; i < Lamps.size(); ++i) {
-        Lamps[i] = named(new Led(group), QStringLiteral("Led%1").arg(i + 1));
+        Lamps[i] = Named(new Led(group), QStringLiteral("Led%1").arg(i + 1));
         Lamps[i]->setCaption(QString::fromLatin1(kLevels[i]));
     }
     for (size_t i = 0; i < ThresholdEdits.size(); ++i) {
-        ThresholdEdits[i] = named(new QLineEdit(group), QString::fromLatin1(kReserveThresholdFields[i]));
+        ThresholdEdits[i] = Named(new QLineEdit(group), QString::fromLatin1(kReserveThresholdFields[i]));
         ThresholdEdits[i]->setFixedWidth(kFieldWidth);
     }
     // From the full tank at the top down to the reserve, each threshold between the two
@@ -56,17 +50,17 @@ TForm12::TForm12(QWidget* parent)
             grid->addWidget(new QLabel(QStringLiteral("V"), group), row++, 2);
         }
     }
-    ComboBoxSzkloRosMal = named(new QComboBox(group), QStringLiteral("ComboBoxSzkloRosMal"));
+    ComboBoxSzkloRosMal = Named(new QComboBox(group), QStringLiteral("ComboBoxSzkloRosMal"));
     ComboBoxSzkloRosMal->addItems({QString::fromUtf8("Szkiełko Malejące"), QString::fromUtf8("Szkiełko Rosnące")});
     grid->addWidget(ComboBoxSzkloRosMal, row++, 0, 1, 3);
 
-    EditPoziomLPG = named(new QLineEdit(group), QStringLiteral("EditPoziomLPG"));
+    EditPoziomLPG = Named(new QLineEdit(group), QStringLiteral("EditPoziomLPG"));
     EditPoziomLPG->setReadOnly(true);
     EditPoziomLPG->setFocusPolicy(Qt::NoFocus);
     EditPoziomLPG->setFixedWidth(kFieldWidth);
     grid->addWidget(EditPoziomLPG, row++, 1);
 
-    EditOdswiezanieOczka = named(new QLineEdit(group), QStringLiteral("EditOdswiezanieOczka"));
+    EditOdswiezanieOczka = Named(new QLineEdit(group), QStringLiteral("EditOdswiezanieOczka"));
     EditOdswiezanieOczka->setFixedWidth(kFieldWidth);
     auto* refresh = new QLabel(QStringLiteral("Odswiezanie oczka"), group);
     refresh->setObjectName(QStringLiteral("LabelOdswiezanieOczka"));
@@ -75,19 +69,14 @@ TForm12::TForm12(QWidget* parent)
     grid->addWidget(EditOdswiezanieOczka, row, 1);
     grid->addWidget(new QLabel(QStringLiteral("[sek.]"), group), row++, 2);
 
-    ButtonZapisz = named(new QPushButton(QStringLiteral("Zapisz Zmiany !"), this), QStringLiteral("ButtonZapisz"));
-    ButtonAnuluj = named(new QPushButton(QStringLiteral("Anuluj"), this), QStringLiteral("ButtonAnuluj"));
-    for (QPushButton* b : {ButtonZapisz, ButtonAnuluj})
-        b->setAutoDefault(false);
-    connect(ButtonAnuluj, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ButtonZapisz);
-    buttons->addWidget(ButtonAnuluj);
+    const DialogButtons buttons = AddDialogButtons(*this, QStringLiteral("Zapisz Zmiany !"), QStringLiteral("ButtonZapisz"),
+                                                   QStringLiteral("Anuluj"), QStringLiteral("ButtonAnuluj"));
+    ButtonZapisz = buttons.accept;
+    ButtonAnuluj = buttons.cancel;
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(group);
-    column->addLayout(buttons);
+    column->addLayout(buttons.row);
 }
 
 } // namespace zantrel
