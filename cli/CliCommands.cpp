@@ -6,7 +6,7 @@ namespace zantrel::cli {
 
 std::span<const CliCommand> CliCommandTable()
 {
-    static constexpr std::array<CliCommand, 9> kCommands{{
+    static constexpr std::array<CliCommand, 11> kCommands{{
         {"identify", "", 0, 0, true, "hardware and software bytes, variant and cylinders", &CheckNothing,
          &RunIdentify},
         {"read-params", "", 0, 0, true, "the 64 parameter words", &CheckNothing, &RunReadParams},
@@ -22,6 +22,9 @@ std::span<const CliCommand> CliCommandTable()
         {"record", "FILE [--count N]", 1, 1, true,
          "record live data to a .jovr recording, as the program's recorder does, until N records or Ctrl+C",
          &CheckNothing, &RunRecord},
+        {"counters", "", 0, 0, true, "the working-time counters on petrol and on gas, with their shares",
+         &CheckNothing, &RunCounters},
+        {"car-data", "", 0, 0, true, "the car data kept in the controller", &CheckNothing, &RunCarData},
         {"export-csv", "FILE.jovr [--out FILE.csv]", 1, 1, false,
          "a recording as a CSV table in units, one row a record (no port needed)", &CheckNothing, &RunExportCsv,
          false},

@@ -52,5 +52,7 @@ std::optional<QString> CheckSwitch(const CliRequest& request);
 ExitCode RunSwitch(CliContext& context);
 ExitCode RunRecord(CliContext& context);
 ExitCode RunExportCsv(CliContext& context);
+ExitCode RunCounters(CliContext& context);
+ExitCode RunCarData(CliContext& context);
 
 } // namespace zantrel::cli

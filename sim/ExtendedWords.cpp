@@ -1,6 +1,9 @@
 #include "sim/ExtendedWords.h"
 
+#include "base/CodePage.h"
+
 #include <QByteArray>
+#include <QString>
 
 namespace zantrel::sim {
 
@@ -8,7 +11,8 @@ namespace {
 
 constexpr quint16 kSerialNumber = 12345;
 
-// The text fields of the car-data block, each padded with spaces to its width.
+// The text fields of the car-data block, each padded with spaces to its width, in the
+// code page of Polish as the program writes them.
 struct CarDataField {
     int width;
     const char* text;
@@ -18,7 +22,7 @@ constexpr CarDataField kCarData[] = {
     {12, "ZT 1039A"},         // registration
     {15, "Zefira"},           // make
     {15, "Tarsa 1.6"},        // model
-    {30, "Warsztat Demo, Lodz"}, // installer
+    {30, "Warsztat Demo, Łódź"}, // installer
     {4, "2024"},              // year
     {2, "05"},                // month
     {2, "17"},                // day
@@ -33,9 +37,10 @@ constexpr quint16 kCapacity = (25 << 8) | 0;
 
 ExtendedImage StoredCarDataImage()
 {
+    const CodePage& polish = CodePage::Of(CodePageId::Windows1250);
     QByteArray block;
     for (const CarDataField& f : kCarData)
-        block += QByteArray(f.text).leftJustified(f.width, ' ', true);
+        block += polish.Encode(QString::fromUtf8(f.text)).bytes.leftJustified(f.width, ' ', true);
     block.append(char(0)); // end of the text at byte 80
     block = block.leftJustified(2 * kSerialNumberWord, char(0), true);
 

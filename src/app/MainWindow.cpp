@@ -31,12 +31,17 @@
 #include "maps/MapPointPresetsWindow.h"
 #include "maps/MapTabClick.h"
 #include "maps/MapValueModifierWindow.h"
+#include "service/CarDataUi.h"
 #include "service/CarDataWindow.h"
 #include "service/ErrorCodesUi.h"
+#include "service/FactoryTab.h"
 #include "service/FuelSwitchUi.h"
+#include "service/IdleCorrectionUi.h"
 #include "service/IdleCorrectionWindow.h"
 #include "service/InjectorButtons.h"
+#include "service/ReserveGaugeUi.h"
 #include "service/ReserveGaugeWindow.h"
+#include "service/WorkingTimeUi.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -315,6 +320,16 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     // Below the injection times, above the column's closing stretch.
     QVBoxLayout* diagnostics = live.Diagnostics().Column;
     diagnostics->insertWidget(diagnostics->count() - 1, injectorButtons_);
+    // The device data follow the read-all before the car data, whose question comes last.
+    factory_ = new FactoryTab(*this, gate_, image_, transferUi_->Transfer(), parameterTabs_->Editors(), texts_,
+                              prompter_);
+    carData_ = new CarDataUi(*this, *Form5, gate_, image_, transferUi_->Transfer(), *transferUi_, texts_, prompter_,
+                             [this] { close(); });
+    workingTime_ = new WorkingTimeUi(*this, gate_, image_, texts_, prompter_);
+    reserveGauge_ = new ReserveGaugeUi(*this, *Form12, *factory_, parameterTabs_->Editors(), live.Record(),
+                                       parameters_, texts_, prompter_);
+    connect(&live, &LiveView::GasLevelShown, reserveGauge_, &ReserveGaugeUi::ShowGasLevel);
+    idleCorrection_ = new IdleCorrectionUi(*this, *Form11, *factory_);
     recorder_ = new RecorderControls(*this, live.Poll(), live.Record(), portMenu_->Manager(), texts_, prompter_);
     replay_ = new ReplayControls(*this, TimerVizualizacjaDEMO, live, portMenu_->Manager(), texts_, prompter_);
     // From the loop, so that a message about the file shows over the window.
@@ -394,6 +409,7 @@ void TForm1::ChooseLanguage(int code)
         return;
     for (const LanguageRow& row : Languages())
         MenuItem(QString::fromLatin1(row.menuItem))->setChecked(&row == chosen);
+    texts_.SetLanguage(code);
     SaveLanguageCode(workingDirectory_, code);
 }
 

@@ -25,8 +25,10 @@ class QTabWidget;
 
 namespace zantrel {
 
+class CarDataUi;
 class ControllerImage;
 class EcuLink;
+class FactoryTab;
 class LinkGate;
 class InjectorButtons;
 class LanguageStrings;
@@ -38,6 +40,8 @@ class PortMenu;
 class Prompter;
 class RecorderControls;
 class ReplayControls;
+class ReserveGaugeUi;
+class IdleCorrectionUi;
 class StatusPanel;
 class TForm5;
 class TForm6;
@@ -50,6 +54,7 @@ class TForm12;
 class TForm13;
 class TForm14;
 class TForm15;
+class WorkingTimeUi;
 
 // The main window: the page control with a tab per function, the main menu, the timers
 // and the secondary windows, which all live as long as it does. The link with its gate,
@@ -132,6 +137,11 @@ public:
     InjectorButtons& Injectors() { return *injectorButtons_; }
     RecorderControls& Recorder() { return *recorder_; }
     ReplayControls& Replay() { return *replay_; }
+    WorkingTimeUi& WorkingTime() { return *workingTime_; }
+    CarDataUi& CarData() { return *carData_; }
+    FactoryTab& Factory() { return *factory_; }
+    ReserveGaugeUi& ReserveGauge() { return *reserveGauge_; }
+    IdleCorrectionUi& IdleCorrection() { return *idleCorrection_; }
 
     // The caption of the COM8 item follows the last port.
     void ShowLastPort();
@@ -198,6 +208,11 @@ private:
     InjectorButtons* injectorButtons_ = nullptr;
     RecorderControls* recorder_ = nullptr;
     ReplayControls* replay_ = nullptr;
+    WorkingTimeUi* workingTime_ = nullptr;
+    CarDataUi* carData_ = nullptr;
+    FactoryTab* factory_ = nullptr;
+    ReserveGaugeUi* reserveGauge_ = nullptr;
+    IdleCorrectionUi* idleCorrection_ = nullptr;
     std::optional<bool> autodetectAnswer_;
     std::optional<bool> shutdownAnswer_;
     bool activatedOnce_ = false;

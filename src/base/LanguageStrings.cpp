@@ -81,6 +81,23 @@ constexpr TextRow kRows[] = {
     {Text::ParametersPartlyRead, 0, "Odczytano %1 z %2 parametrów"},
     {Text::PortLostRetrying, 0, "Port %1 zniknął - ponawiam połączenie"},
     {Text::Reconnected, 0, "Połączono ponownie (%1)"},
+    {Text::PetrolTimeHeading, 12080, "Czas pracy na benzynie:"},
+    {Text::Days, 12081, "Doby:"},
+    {Text::Hours, 12082, "Godziny:"},
+    {Text::Minutes, 12083, "Minuty:"},
+    {Text::Seconds, 12084, "Sekundy:"},
+    {Text::GasShare, 12085, "Procentowy czas pracy na gazie:"},
+    {Text::PetrolShare, 12086, "Procentowy czas pracy na benzynie:"},
+    {Text::GasTimeHeading, 0, "Czas pracy na gazie:"},
+    {Text::CounterNotRead, 0, "brak odpowiedzi sterownika, licznik nie został odczytany"},
+    {Text::CarDataQuestion, 13002, "Nie Zapisano Danych Samochodu!!! Czy zrobić to teraz ??"},
+    {Text::CarDataQuestionCaption, 13003, "Zapisz Dane Samochodu"},
+    {Text::EnterYear, 0, "Wpisz Rok (4 cyfry)"},
+    {Text::EnterMonth, 0, "Wpisz Miesiąc (2 cyfry)"},
+    {Text::EnterDay, 0, "Wpisz dzień (2 cyfry)"},
+    {Text::CarDataTooLong, 0, "Pole \"%1\" mieści najwyżej %2 znaków. Dane samochodu nie zostały zapisane."},
+    {Text::CarDataCharacter, 0,
+     "Znaku \"%1\" w polu \"%2\" nie można zapisać w sterowniku. Dane samochodu nie zostały zapisane."},
 };
 
 static_assert(RowsFollowEnumOrder(kRows, &TextRow::key, Text::Count), "one row per Text, in enum order");

@@ -76,10 +76,28 @@ enum class Text {
     ParametersPartlyRead,
     PortLostRetrying,
     Reconnected,
+    PetrolTimeHeading,
+    Days,
+    Hours,
+    Minutes,
+    Seconds,
+    GasShare,
+    PetrolShare,
+    GasTimeHeading,
+    CounterNotRead,
+    CarDataQuestion,
+    CarDataQuestionCaption,
+    EnterYear,
+    EnterMonth,
+    EnterDay,
+    CarDataTooLong,
+    CarDataCharacter,
     Count
 };
 
 inline constexpr int kFirstLanguageId = 10000;
+// The code of the language the texts are designed in, as jezyk.txt keeps it.
+inline constexpr int kPolishLanguage = 1;
 inline constexpr int kLastLanguageId = 16006;
 
 class LanguageStrings {
@@ -91,8 +109,13 @@ public:
     // Replaces every string kept under `id`; false when no string has that id.
     bool SetById(int id, const QString& text);
 
+    // The language the texts are in; its code page is that of the car data.
+    int Language() const { return language_; }
+    void SetLanguage(int code) { language_ = code; }
+
 private:
     std::array<QString, std::size_t(Text::Count)> texts_;
+    int language_ = kPolishLanguage;
 };
 
 // "Zantrel - V 1.39 ": the window caption until a controller is identified.

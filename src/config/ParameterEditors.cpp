@@ -87,6 +87,15 @@ void ParameterEditors::Exit(QStringView control)
         screen_.ClearChanged(m->control);
 }
 
+bool ParameterEditors::Write(QStringView control)
+{
+    const EditorMember* m = MemberOf(control);
+    if (!m || !run(m->onExit, m->control))
+        return false;
+    screen_.ClearChanged(m->control);
+    return true;
+}
+
 // A pick is the user's: it is written even when it picks the item shown.
 void ParameterEditors::Choose(QStringView control)
 {

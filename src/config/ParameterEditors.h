@@ -43,6 +43,9 @@ public:
     void Enter(QStringView control);
     // Leaving a control writes it when the user changed it.
     void Exit(QStringView control);
+    // The control's writer as leaving it runs it, whether or not the user changed it:
+    // for a button or a dialog that writes the control's word on the user's request.
+    bool Write(QStringView control);
     // A user's pick in a list.
     void Choose(QStringView control);
     // Enter released in the control; where the focus goes afterwards.

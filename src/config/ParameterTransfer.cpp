@@ -54,9 +54,11 @@ bool ParameterTransfer::Busy() const
     return gate_.Busy();
 }
 
-void ParameterTransfer::AddAfterRead(std::function<void(LinkJob&)> steps)
+void ParameterTransfer::AddAfterRead(std::function<void(LinkJob&)> steps, std::function<void()> ended)
 {
     afterRead_.push_back(std::move(steps));
+    if (ended)
+        afterReadEnded_.push_back(std::move(ended));
 }
 
 bool ParameterTransfer::start(LinkJob job, std::function<void(JobOutcome)> finished)
@@ -123,7 +125,12 @@ void ParameterTransfer::refreshAndWriteBack(JobOutcome readOutcome)
         if (!status.isEmpty())
             view_.ShowNote(status);
     });
-    start(std::move(job));
+    start(std::move(job), [this](JobOutcome outcome) {
+        if (outcome != JobOutcome::Completed)
+            return;
+        for (const std::function<void()>& ended : afterReadEnded_)
+            ended();
+    });
 }
 
 bool ParameterTransfer::WriteWord(int index, int leadingPauseMs, int trailingPauseMs)

@@ -72,8 +72,9 @@ public:
     bool MenuReset();
 
     // Steps that follow every read-all once its words are written back: the map read,
-    // the car-data read. Each call adds its steps to the after-read job.
-    void AddAfterRead(std::function<void(LinkJob& job)> steps);
+    // the car-data read. Each call adds its steps to the after-read job; `ended` (if set)
+    // runs once that job has completed, outside it (a question to the user goes there).
+    void AddAfterRead(std::function<void(LinkJob& job)> steps, std::function<void()> ended = {});
 
     bool Busy() const;
 
@@ -93,6 +94,7 @@ private:
     Prompter& prompter_;
     const LanguageStrings& texts_;
     std::vector<std::function<void(LinkJob&)>> afterRead_;
+    std::vector<std::function<void()>> afterReadEnded_;
     // The jobs of this transfer end with it.
     QObject lifetime_;
 };

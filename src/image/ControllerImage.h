@@ -1,9 +1,13 @@
 #pragma once
 
+#include "image/CarDataBlock.h"
 #include "image/ControllerIdentity.h"
 #include "image/ParameterTable.h"
+#include "image/WorkingTime.h"
 
 #include <QObject>
+
+#include <optional>
 
 namespace zantrel {
 
@@ -27,13 +31,36 @@ public:
         emit IdentityChanged();
     }
 
+    // The counters live in parameter words 35..38; their own read emits CountersChanged.
+    WorkingTime Counters() const { return WorkingTimeOf(parameters_); }
+
+    const CarDataBlock& CarData() const { return carData_; }
+    void SetCarData(const CarDataBlock& carData)
+    {
+        carData_ = carData;
+        emit CarDataChanged();
+    }
+
+    // Extended word 61 as last read or written; none before the first.
+    std::optional<quint16> SerialNumber() const { return serialNumber_; }
+    void SetSerialNumber(quint16 serial)
+    {
+        serialNumber_ = serial;
+        emit SerialNumberChanged();
+    }
+
 signals:
     void ParametersChanged();
     void IdentityChanged();
+    void CountersChanged();
+    void CarDataChanged();
+    void SerialNumberChanged();
 
 private:
     ParameterTable parameters_;
     ControllerIdentity identity_;
+    CarDataBlock carData_;
+    std::optional<quint16> serialNumber_;
 };
 
 } // namespace zantrel

@@ -105,7 +105,12 @@ void WriteCarDataBlock(LinkJob& job, std::span<const quint16> words)
 {
     const int count = std::min<int>(kCarDataWrittenWords, int(words.size()));
     for (int i = 0; i < count; ++i)
-        job.Pause(30).Send('M', i).Pause(30).Send('U', i, HighByte(words[size_t(i)]), LowByte(words[size_t(i)]));
+        WriteCarDataWord(job, quint8(i), words[size_t(i)]);
+}
+
+void WriteCarDataWord(LinkJob& job, quint8 index, quint16 word)
+{
+    job.Pause(30).Send('M', index).Pause(30).Send('U', index, HighByte(word), LowByte(word));
 }
 
 void WriteMapPointSequence(EcuCommands& cmds, quint8 index, int value, int tailPauseMs)

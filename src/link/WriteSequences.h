@@ -63,6 +63,8 @@ void WriteExtendedWord(LinkJob& job, quint8 index, int value);
 void WriteExtendedWord(EcuCommands& cmds, quint8 index, int value);
 // Words 0..59 of the car-data block, each: 30 ms; "M" i; 30 ms; "U" i hi lo.
 void WriteCarDataBlock(LinkJob& job, std::span<const quint16> words);
+// One word of the block in that form.
+void WriteCarDataWord(LinkJob& job, quint8 index, quint16 word);
 void WriteCarDataBlock(EcuCommands& cmds, std::span<const quint16> words);
 constexpr int kCarDataWrittenWords = 60;
 

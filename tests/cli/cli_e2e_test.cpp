@@ -208,6 +208,44 @@ TEST_F(CliEndToEnd, ServiceCommandsSendTheirFrames)
     EXPECT_EQ(petrol.out.trimmed(), QStringLiteral("{\"sent\":[\"B\"]}"));
 }
 
+// The counters of the running simulator (90061 s on petrol and 200000 s on gas at its
+// start, and the petrol one counts while the engine idles).
+TEST_F(CliEndToEnd, CountersShowBothFuelsAndTheirShares)
+{
+    start();
+    const CliRun plain = cli({"counters"});
+    ASSERT_EQ(plain.code, 0) << plain.err.toStdString();
+    ASSERT_EQ(plain.outLines().size(), 2);
+    EXPECT_TRUE(plain.outLines()[0].startsWith("petrol 900")) << plain.out.toStdString();
+    EXPECT_EQ(plain.outLines()[1].section(',', 0, 0), "gas 200000 s = 2 d 7 h 33 min 20 s");
+
+    const CliRun json = cli({"--json", "counters"});
+    ASSERT_EQ(json.code, 0);
+    const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_EQ(o.value("gas").toObject().value("minutes").toInt(), 33);
+    EXPECT_NEAR(o.value("gas").toObject().value("share").toDouble() + o.value("petrol").toObject().value("share").toDouble(),
+                100.0, 0.011);
+}
+
+TEST_F(CliEndToEnd, CarDataShowsTheInstallationOrThatNoneWasSaved)
+{
+    start();
+    const CliRun plain = cli({"car-data"});
+    ASSERT_EQ(plain.code, 0) << plain.err.toStdString();
+    EXPECT_EQ(plain.outLines(), (QStringList{"registration ZT 1039A", "make Zefira", "model Tarsa 1.6",
+                                             QString::fromUtf8("installer Warsztat Demo, Łódź"), "year 2024",
+                                             "month 05", "day 17", QString::fromUtf8("layout R - Rzędowy"),
+                                             "cylinders 4", "capacity 1.60 L", "nozzle 1.80mm", "saved yes"}));
+
+    start({"--erased-car-data"});
+    const CliRun erased = cli({"--json", "car-data"});
+    ASSERT_EQ(erased.code, 0) << erased.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(erased.out.toUtf8()).object();
+    EXPECT_FALSE(o.value("saved").toBool());
+    EXPECT_EQ(o.value("registration").toString(), "");
+    EXPECT_TRUE(o.value("layout").isNull()) << "no list item: \"Brak Danej\"";
+}
+
 // Every failure: one line on stderr and its own exit code.
 struct FailureCase {
     const char* name;

@@ -119,6 +119,7 @@ protected:
 
     std::array<quint16, ParameterTable::kWords> words{};
     std::map<int, Fault> faults;
+    bool vanishInStep = false;
     VirtualClock clock;
     test::ScriptedSerialIo io{clock};
     EcuLink link{io, clock};
@@ -317,6 +318,36 @@ TEST_F(ScriptedTransfer, AReadThatLosesWordsSaysSoAndKeepsTheShadows)
         EXPECT_EQ(view.statuses, c.statuses) << c.name;
         EXPECT_TRUE(parts.prompter.questions.empty()) << c.name;
     }
+}
+
+// What other parts add runs in the after-read job, after the write-back; their `ended`
+// runs once that job is over and the link is free again, and not when the job broke off.
+TEST_F(ScriptedTransfer, AfterReadStepsFollowTheWriteBackAndTheirEndComesOutsideTheJob)
+{
+    view.writeBack = {22};
+    std::vector<QString> order;
+    transfer.AddAfterRead(
+        [&](LinkJob& job) {
+            job.Send('P', 0).Then([&] {
+                order.push_back(parts.gate.Busy() ? "step in the job" : "step outside");
+                if (vanishInStep)
+                    io.vanish();
+            });
+            job.Send('P', 1);
+        },
+        [&] { order.push_back(parts.gate.Busy() ? "ended in the job" : "ended"); });
+
+    EXPECT_TRUE(transfer.ReadAll());
+    EXPECT_EQ(order, (std::vector<QString>{"step in the job", "ended"}));
+    const QStringList frames = clock.frames();
+    ASSERT_GE(frames.size(), 5);
+    EXPECT_EQ(frames.mid(frames.size() - 5), (QStringList{"K 16 00 00", "E 16 01 16", "D 16 01 16", "P 00 00 00",
+                                                          "P 01 00 00"}));
+
+    order.clear();
+    vanishInStep = true;
+    EXPECT_TRUE(transfer.ReadAll());
+    EXPECT_EQ(order, (std::vector<QString>{"step in the job"}));
 }
 
 // A reply lost to an overslept poll comes with the second request: nothing is lost.

@@ -19,13 +19,6 @@
 namespace zantrel::test {
 namespace {
 
-CommandLineOptions serviceOptions()
-{
-    CommandLineOptions options = answering(false);
-    options.service = true;
-    return options;
-}
-
 QByteArray contentsOf(const QString& path)
 {
     QFile f(path);

@@ -33,6 +33,14 @@ inline CommandLineOptions answering(std::optional<bool> autodetect)
     return options;
 }
 
+// --service, the start-up question answered No.
+inline CommandLineOptions serviceOptions()
+{
+    CommandLineOptions options = answering(false);
+    options.service = true;
+    return options;
+}
+
 // The main window on a scripted device and prompter, in a start directory of its own.
 class MainWindowFixture : public ::testing::Test {
 protected:
