@@ -15,8 +15,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 
 #include <algorithm>
+#include <cstdio>
+#include <functional>
 
 namespace zantrel::bench {
 
@@ -110,5 +113,19 @@ struct BenchWindow {
     LanguageStrings texts;
     TForm1 window;
 };
+
+// The benchmark's main: offscreen, in a start directory of its own (the window keeps its
+// small files there).
+inline int RunOffscreen(int argc, char** argv, const char* name, const std::function<int(TimedApplication&)>& run)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    TimedApplication app(argc, argv);
+    QTemporaryDir start;
+    if (!start.isValid() || !QDir::setCurrent(start.path())) {
+        std::fprintf(stderr, "%s: no start directory\n", name);
+        return 1;
+    }
+    return run(app);
+}
 
 } // namespace zantrel::bench

@@ -6,7 +6,7 @@ namespace zantrel::cli {
 
 std::span<const CliCommand> CliCommandTable()
 {
-    static constexpr std::array<CliCommand, 11> kCommands{{
+    static constexpr std::array<CliCommand, 14> kCommands{{
         {"identify", "", 0, 0, true, "hardware and software bytes, variant and cylinders", &CheckNothing,
          &RunIdentify},
         {"read-params", "", 0, 0, true, "the 64 parameter words", &CheckNothing, &RunReadParams},
@@ -28,6 +28,14 @@ std::span<const CliCommand> CliCommandTable()
         {"export-csv", "FILE.jovr [--out FILE.csv]", 1, 1, false,
          "a recording as a CSV table in units, one row a record (no port needed)", &CheckNothing, &RunExportCsv,
          false},
+        {"read-maps", "", 0, 0, true, "the map points (rpm, ms), the 12 x 7 cells and the 12 curve points",
+         &CheckNothing, &RunReadMaps},
+        {"write-cell", "R C PERCENT", 3, 3, true,
+         "write map cell R (load band 1..12) C (speed band 1..7), -50..150 %, and read it back", &CheckWriteCell,
+         &RunWriteCell},
+        {"write-point", "I VALUE", 2, 2, true,
+         "write map point I: 0..5 a speed in rpm, 6..16 a time in ms; read it back", &CheckWritePoint,
+         &RunWritePoint},
     }};
     return kCommands;
 }

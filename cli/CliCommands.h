@@ -54,5 +54,10 @@ ExitCode RunRecord(CliContext& context);
 ExitCode RunExportCsv(CliContext& context);
 ExitCode RunCounters(CliContext& context);
 ExitCode RunCarData(CliContext& context);
+ExitCode RunReadMaps(CliContext& context);
+std::optional<QString> CheckWriteCell(const CliRequest& request);
+ExitCode RunWriteCell(CliContext& context);
+std::optional<QString> CheckWritePoint(const CliRequest& request);
+ExitCode RunWritePoint(CliContext& context);
 
 } // namespace zantrel::cli

@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     link.OpenPort();
     const quint32 expected = data[0];
     if (data[1] & 1) {
-        link.BeginCollect(expected, {});
+        link.BeginCollect(expected, nullptr, {});
         while (!link.CollectStep()) {}
     } else {
         link.CollectReply(expected);

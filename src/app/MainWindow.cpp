@@ -32,6 +32,7 @@
 #include "maps/MapTabClick.h"
 #include "maps/MapValueModifierWindow.h"
 #include "service/CarDataUi.h"
+#include "maps/MapsUi.h"
 #include "service/CarDataWindow.h"
 #include "service/ErrorCodesUi.h"
 #include "service/FactoryTab.h"
@@ -298,7 +299,7 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     Form5 = new TForm5(this);
     Form6 = new TForm6(this);
     Form7 = new TForm7(this);
-    Form8 = new TForm8(this);
+    Form8 = new TForm8(separators_.decimal, this);
     Form9 = new TForm9(this);
     Form10 = new TForm10(this);
     Form11 = new TForm11(this);
@@ -314,6 +315,10 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
                                              image_.Identity());
     transferUi_->SetRefresh([this] { return parameterTabs_->RefreshAfterRead(); });
     LiveView& live = *liveView_;
+    auto* maps = new MapsUi(*this, gate_, image_, transferUi_->Transfer(), prompter_, texts_,
+                            {*Form7, *Form8, *Form9, *transferUi_->ProgressBar1, *EditStatus, live.Poll(), live.Record()});
+    connect(liveView_, &LiveView::MapBandStep, maps, &MapsUi::ShowLiveBand);
+    parameterTabs_->Editors().OnIgnitionTypeWritten([maps] { maps->Editor().ReencodeSpeedPoints(); });
     new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
     new ErrorCodesUi(*this, commands_, live.Record(), texts_, prompter_, *live.Panel().AbLEDError);
     injectorButtons_ = new InjectorButtons(*this, commands_, live.Record(), texts_, prompter_, Tab(TabId::TabSheet10));

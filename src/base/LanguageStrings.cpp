@@ -98,6 +98,20 @@ constexpr TextRow kRows[] = {
     {Text::CarDataTooLong, 0, "Pole \"%1\" mieści najwyżej %2 znaków. Dane samochodu nie zostały zapisane."},
     {Text::CarDataCharacter, 0,
      "Znaku \"%1\" w polu \"%2\" nie można zapisać w sterowniku. Dane samochodu nie zostały zapisane."},
+    {Text::MapPointsPhase, 0, "Mapa 1"},
+    {Text::MapCellsPhase, 0, "Mapa 1p"},
+    {Text::MapCurvePhase, 0, "Mapa 2"},
+    {Text::MapsPartlyRead, 0, "Mapy: nie odczytano %1 z %2 pozycji, pozostały poprzednie wartości"},
+    {Text::MapValueNotANumber, 0, "\"%1\" nie jest liczbą całkowitą. Mapa nie została zmieniona."},
+    {Text::MapPointNotANumber, 0, "\"%1\" nie jest poprawną liczbą. Punkty charakterystyki nie zostały zmienione."},
+    {Text::MapBlockEmpty, 0, "Schowek nie zawiera wartości mapy. Mapa nie została zmieniona."},
+    {Text::MapBlockNotANumber, 0,
+     "W schowku \"%3\" (wiersz %1, kolumna %2) nie jest liczbą. Mapa nie została zmieniona."},
+    {Text::MapBlockRagged, 0,
+     "W schowku wiersz %1 ma inną liczbę wartości niż pierwszy. Mapa nie została zmieniona."},
+    {Text::MapBlockTooLarge, 0, "Blok %1 × %2 nie mieści się w mapie od tej komórki. Mapa nie została zmieniona."},
+    {Text::MapPairsNotStored, 0, "Mapa: %1 par komórek nie zapisano w banku mapy, komórka sąsiednia nie odpowiada"},
+    {Text::MapShortcuts, 0, "Ctrl+C kopiuj, Ctrl+V wklej, Ctrl+Z cofnij, Ctrl+Y ponów"},
 };
 
 static_assert(RowsFollowEnumOrder(kRows, &TextRow::key, Text::Count), "one row per Text, in enum order");

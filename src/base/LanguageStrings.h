@@ -92,6 +92,18 @@ enum class Text {
     EnterDay,
     CarDataTooLong,
     CarDataCharacter,
+    MapPointsPhase,
+    MapCellsPhase,
+    MapCurvePhase,
+    MapsPartlyRead,
+    MapValueNotANumber,
+    MapPointNotANumber,
+    MapBlockEmpty,
+    MapBlockNotANumber,
+    MapBlockRagged,
+    MapBlockTooLarge,
+    MapPairsNotStored,
+    MapShortcuts,
     Count
 };
 

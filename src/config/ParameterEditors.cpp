@@ -259,6 +259,8 @@ bool ParameterEditors::writeIgnitionType(const char* control)
         return false;
     const bool switchSpeed = writeNumber("EditRPMprzelNaLPG", ParameterTransfer::kEditorPauseMs);
     const bool maxSpeed = writeNumber("EditMaxRpm", ParameterTransfer::kEditorPauseMs);
+    if (ignitionTypeWritten_)
+        ignitionTypeWritten_();
     return switchSpeed && maxSpeed;
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -71,6 +72,10 @@ public:
     // Whether a control of the tab has been entered since start-up.
     bool DescriptionShown(EditorTab tab) const;
 
+    // What follows a change of the ignition type once its words are written: the map's
+    // speed points in the words of the new type.
+    void OnIgnitionTypeWritten(std::function<void()> then) { ignitionTypeWritten_ = std::move(then); }
+
 private:
     static constexpr const char* kLowRpmFilterGroup = "GroupBoxFiltrLowRpm";
     // The warning pressure stays this far above the return pressure.
@@ -122,6 +127,7 @@ private:
     bool parametersEntered_ = false;
     bool advancedEntered_ = false;
     bool refreshingAfterRead_ = false;
+    std::function<void()> ignitionTypeWritten_;
 };
 
 } // namespace zantrel

@@ -14,17 +14,13 @@
 #include "link/LinkJob.h"
 #include "link/ReadSequences.h"
 #include "link/WriteSequences.h"
-#include "maps/MapBank.h"
-#include "maps/MapDefaults.h"
+#include "maps/MapTransfer.h"
 
 #include <memory>
 
 namespace zantrel {
 
 namespace {
-
-// The factory reset writes its axis points with the point editor's closing pause.
-constexpr int kPointTailPauseMs = 30;
 
 // The flags the factory reset clears before it writes word 47 a second time: the
 // temperature map and the five emission switches.
@@ -201,32 +197,14 @@ void ParameterTransfer::addFactoryReset(LinkJob& job)
     addResetTemperatureMap(job);
 }
 
-// Cells from column 7 down to 1 and, within each, row 12 down to 1; then the axis
-// points; then the load curve. The progress bar runs over each phase.
+// The maps take their factory values at once, as the table does; the steps write them
+// out, the progress bar running over each phase.
 void ParameterTransfer::addResetMaps(LinkJob& job)
 {
-    const quint16 pair = MapBankPairWord(kFactoryCellByte, kFactoryCellByte);
-    job.Then([this] { view_.SetProgressMaximum(kMapRows * kMapColumns); });
-    int done = 0;
-    for (int column = kMapColumns - 1; column >= 0; --column) {
-        for (int row = kMapRows - 1; row >= 0; --row) {
-            WriteMapCellSequence(job, quint8(row), quint8(column), kFactoryCellByte,
-                                 quint8(MapBankWordOfCell(row, column)), pair);
-            job.Then([this, position = ++done] { view_.SetProgressPosition(position); });
-        }
-    }
-    const std::array<quint16, kMapPoints> points =
-        MapPointWords(kStandardMapPoints, IgnitionType(table_), FastClock(table_));
-    job.Then([this] { view_.SetProgressMaximum(kMapPoints); });
-    for (int i = 0; i < kMapPoints; ++i) {
-        WriteMapPointSequence(job, quint8(i), points[size_t(i)], kPointTailPauseMs);
-        job.Then([this, i] { view_.SetProgressPosition(i + 1); });
-    }
-    job.Then([this] { view_.SetProgressMaximum(kCurvePoints); });
-    for (int k = 0; k < kCurvePoints; ++k) {
-        WriteCurvePointSequence(job, quint8(k), kFactoryCurveByte);
-        job.Then([this, k] { view_.SetProgressPosition(k + 1); });
-    }
+    AddFactoryMapUpload(job, image_.Maps(), table_,
+                        {[this](int maximum) { view_.SetProgressMaximum(maximum); },
+                         [this](int position) { view_.SetProgressPosition(position); }});
+    emit image_.MapsChanged();
 }
 
 void ParameterTransfer::addResetEmission(LinkJob& job)

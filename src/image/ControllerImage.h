@@ -2,6 +2,7 @@
 
 #include "image/CarDataBlock.h"
 #include "image/ControllerIdentity.h"
+#include "image/InjectionMaps.h"
 #include "image/ParameterTable.h"
 #include "image/WorkingTime.h"
 
@@ -23,6 +24,9 @@ public:
 
     ParameterTable& Parameters() { return parameters_; }
     const ParameterTable& Parameters() const { return parameters_; }
+
+    InjectionMaps& Maps() { return maps_; }
+    const InjectionMaps& Maps() const { return maps_; }
 
     const ControllerIdentity& Identity() const { return identity_; }
     void SetIdentity(const ControllerIdentity& identity)
@@ -51,6 +55,7 @@ public:
 
 signals:
     void ParametersChanged();
+    void MapsChanged();
     void IdentityChanged();
     void CountersChanged();
     void CarDataChanged();
@@ -58,6 +63,7 @@ signals:
 
 private:
     ParameterTable parameters_;
+    InjectionMaps maps_;
     ControllerIdentity identity_;
     CarDataBlock carData_;
     std::optional<quint16> serialNumber_;

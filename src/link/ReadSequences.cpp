@@ -131,25 +131,48 @@ WordReadout ReadExtendedWord(EcuCommands& cmds, quint8 index)
     return runRead<WordReadout>(cmds, [index](LinkJob& job, auto out) { ReadExtendedWord(job, index, out); });
 }
 
-void ReadMaps(LinkJob& job, std::shared_ptr<MapReadout> out, std::function<void(int)> phase)
+void ReadMaps(LinkJob& job, std::shared_ptr<MapReadout> out, MapReadHooks hooks)
 {
-    const auto begin = [&job, &phase](int p) {
-        if (phase)
-            job.Then([phase, p] { phase(p); });
+    const auto begin = [&job, &hooks](MapPart part) {
+        if (hooks.begin)
+            job.Then([begin = hooks.begin, part] { begin(part); });
     };
-    begin(0);
-    for (int i = 0; i < kMapPoints; ++i)
-        requestWord(job, BuildFrame('}', i), kShortWordCount, std::nullopt, kMapRetries,
-                    slotOf(out, out->points[size_t(i)]), wordOf);
-    begin(1);
-    for (int c = 0; c < kMapColumns; ++c)
-        for (int r = 0; r < kMapRows; ++r)
-            requestWord(job, BuildFrame('L', r, c), kShortWordCount, std::nullopt, kMapRetries,
-                        slotOf(out, out->cells[size_t(r)][size_t(c)]), byteOf);
-    begin(2);
-    for (int i = 0; i < kCurvePoints; ++i)
-        requestWord(job, BuildFrame('2', i), kShortWordCount, std::nullopt, kMapRetries,
-                    slotOf(out, out->curve[size_t(i)]), byteOf);
+    const auto judged = [&job, &hooks](MapPart part, int index) {
+        if (hooks.judged)
+            job.Then([judged = hooks.judged, part, index] { judged(part, index); });
+    };
+    begin(MapPart::Points);
+    for (int i = 0; i < kMapPoints; ++i) {
+        ReadMapPoint(job, quint8(i), slotOf(out, out->points[size_t(i)]));
+        judged(MapPart::Points, i);
+    }
+    begin(MapPart::Cells);
+    for (int c = 0; c < kMapColumns; ++c) {
+        for (int r = 0; r < kMapRows; ++r) {
+            ReadMapCell(job, quint8(r), quint8(c), slotOf(out, out->cells[size_t(r)][size_t(c)]));
+            judged(MapPart::Cells, c * kMapRows + r);
+        }
+    }
+    begin(MapPart::Curve);
+    for (int i = 0; i < kCurvePoints; ++i) {
+        ReadCurvePoint(job, quint8(i), slotOf(out, out->curve[size_t(i)]));
+        judged(MapPart::Curve, i);
+    }
+}
+
+void ReadMapPoint(LinkJob& job, quint8 index, std::shared_ptr<WordReadout> out)
+{
+    requestWord(job, BuildFrame('}', index), kShortWordCount, std::nullopt, kMapRetries, std::move(out), wordOf);
+}
+
+void ReadMapCell(LinkJob& job, quint8 row, quint8 column, std::shared_ptr<ByteReadout> out)
+{
+    requestWord(job, BuildFrame('L', row, column), kShortWordCount, std::nullopt, kMapRetries, std::move(out), byteOf);
+}
+
+void ReadCurvePoint(LinkJob& job, quint8 index, std::shared_ptr<ByteReadout> out)
+{
+    requestWord(job, BuildFrame('2', index), kShortWordCount, std::nullopt, kMapRetries, std::move(out), byteOf);
 }
 
 MapReadout ReadMaps(EcuCommands& cmds)

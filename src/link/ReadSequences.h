@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/ControllerIdentity.h"
+#include "image/InjectionMaps.h"
 
 #include <QtGlobal>
 
@@ -59,17 +60,24 @@ WordReadout ReadExtendedWord(EcuCommands& cmds, quint8 index);
 
 // The map read: axis points "}" 0..16, cells "L" column by column (rows 0..11 within
 // each), correction curve "2" 0..11. Every request that fails is sent once more.
-constexpr int kMapPoints = 17;
-constexpr int kMapRows = 12;
-constexpr int kMapColumns = 7;
-constexpr int kCurvePoints = 12;
 struct MapReadout {
     std::array<std::optional<quint16>, kMapPoints> points;
     std::array<std::array<std::optional<quint8>, kMapColumns>, kMapRows> cells;
     std::array<std::optional<quint8>, kCurvePoints> curve;
 };
-// `phase` (if set) is told when the points (0), the cells (1) and the curve (2) begin.
-void ReadMaps(LinkJob& job, std::shared_ptr<MapReadout> out, std::function<void(int phase)> phase = {});
+enum class MapPart { Points, Cells, Curve };
+// What a map read tells as it goes: a part begins, and an entry has been judged (points
+// and curve by their index, cells by their place in the read, column * 12 + row).
+struct MapReadHooks {
+    std::function<void(MapPart part)> begin;
+    std::function<void(MapPart part, int index)> judged;
+};
+void ReadMaps(LinkJob& job, std::shared_ptr<MapReadout> out, MapReadHooks hooks = {});
+// Single entries as the map read asks for them (collect 5, once more if rejected): a
+// point "}" i, a cell "L" row column, a curve point "2" k.
+void ReadMapPoint(LinkJob& job, quint8 index, std::shared_ptr<WordReadout> out);
+void ReadMapCell(LinkJob& job, quint8 row, quint8 column, std::shared_ptr<ByteReadout> out);
+void ReadCurvePoint(LinkJob& job, quint8 index, std::shared_ptr<ByteReadout> out);
 MapReadout ReadMaps(EcuCommands& cmds);
 
 // The word-shape reads of the emission and temperature tables (collect 5, no echo).

@@ -65,7 +65,13 @@ void WriteMapPointSequence(LinkJob& job, quint8 index, int value, int tailPauseM
 
 void WriteMapCellSequence(LinkJob& job, quint8 row, quint8 column, quint8 value, quint8 bankWord, int bankValue)
 {
-    job.Send('F', row, column, value).Pause(10).Send('>', bankWord).Pause(20).Send('_', bankWord, bankValue).Pause(20);
+    job.Send('F', row, column, value).Pause(10);
+    WriteMapBankWord(job, bankWord, bankValue);
+}
+
+void WriteMapBankWord(LinkJob& job, quint8 bankWord, int value)
+{
+    job.Send('>', bankWord).Pause(20).Send('_', bankWord, value).Pause(20);
 }
 
 void WriteCurvePointSequence(LinkJob& job, quint8 index, quint8 value)

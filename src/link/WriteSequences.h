@@ -33,10 +33,12 @@ void WriteAllParameters(EcuCommands& cmds, std::span<const qint32> values);
 void WriteMapPointSequence(LinkJob& job, quint8 index, int value, int tailPauseMs = 20);
 void WriteMapPointSequence(EcuCommands& cmds, quint8 index, int value, int tailPauseMs = 20);
 
-// "F" r c v; 10 ms; ">" w; 20 ms; "_" w p; 20 ms; w and p are the map-bank word
-// that holds the cell and its new content.
+// "F" r c v; 10 ms; then the map-bank store of w and p, the word that holds the cell
+// and its new content.
 void WriteMapCellSequence(LinkJob& job, quint8 row, quint8 column, quint8 value, quint8 bankWord, int bankValue);
 void WriteMapCellSequence(EcuCommands& cmds, quint8 row, quint8 column, quint8 value, quint8 bankWord, int bankValue);
+// The map-bank store of one word: ">" w; 20 ms; "_" w v; 20 ms.
+void WriteMapBankWord(LinkJob& job, quint8 bankWord, int value);
 
 // The second-bank tail after a first frame: 10 ms; "4" w; 30 ms; "7" w v; 10 ms.
 void WriteCurvePointSequence(LinkJob& job, quint8 index, quint8 value); // "!" , bank i

@@ -1,35 +1,32 @@
 #pragma once
 
-#include "link/ReadSequences.h"
+#include "image/InjectionMaps.h"
 
 #include <QtGlobal>
 
 #include <array>
+#include <span>
 
 namespace zantrel {
 
-// What the factory reset puts into the maps: every load/speed cell and every load-curve
-// point at +15 % (percent + 100), and the axis points of the "Standard (18 ms, 6000 rpm)"
-// preset. The cell byte is 100 + the smaller of 15 and the map limit, and the limit is
-// never below 50.
-constexpr quint8 kFactoryCellByte = 115;
-constexpr quint8 kFactoryCurveByte = 115;
-
-constexpr int kSpeedPoints = 6;
-constexpr int kLoadPoints = kMapPoints - kSpeedPoints;
-
+// The characteristic points of an engine kind: the four buttons of the point dialog.
+// The factory reset takes the first, "Standard".
 struct MapPointPreset {
+    const char* caption;
     std::array<int, kSpeedPoints> speedsRpm;
-    std::array<float, kLoadPoints> loadsMs; // petrol injection times
+    std::array<int, kLoadPoints> loadTenths; // petrol injection times in 0.1 ms
 };
 
-constexpr MapPointPreset kStandardMapPoints{
-    {1000, 2000, 3000, 4000, 5000, 6000},
-    {1.5f, 2.0f, 3.0f, 4.5f, 6.0f, 8.0f, 10.0f, 12.0f, 14.0f, 16.0f, 18.0f},
-};
+std::span<const MapPointPreset> MapPointPresets();
+const MapPointPreset& StandardMapPoints();
 
-// The 17 axis words: periods of the speeds for the ignition type, then ticks of the times.
-std::array<quint16, kMapPoints> MapPointWords(const MapPointPreset& preset, int ignitionType,
-                                             bool fastClock);
+// What the map tab shows from start-up until the first read or file load: 1000..6000
+// rpm, 1.5..20 ms, +5 % in every cell and 0 % on the curve. None of it is known.
+InjectionMaps StartupMaps();
+
+// The factory reset puts every cell at 100 + the smaller of 15 and the curve limit
+// (which is never below 50), and every curve point at +15 %.
+quint8 FactoryCellByte(int curveMax);
+constexpr quint8 kFactoryCurveByte = 115;
 
 } // namespace zantrel

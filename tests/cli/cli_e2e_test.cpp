@@ -139,6 +139,40 @@ TEST_F(CliEndToEnd, APortThatGoesAwayEndsEachCommandWithItsCode)
     }
 }
 
+// write-cell and write-point reach the controller; read-maps shows them, in plain text
+// and as JSON, the point in the unit it is written in.
+TEST_F(CliEndToEnd, WrittenCellAndPointAreReadBackWithTheMaps)
+{
+    start();
+    const CliRun cell = cli({"write-cell", "3", "2", "-99"});
+    EXPECT_EQ(cell.code, 2) << "the percentage is refused beyond -50..150";
+    const CliRun write = cli({"write-cell", "3", "2", "20"});
+    EXPECT_EQ(write.code, 0) << write.err.toStdString();
+    EXPECT_EQ(write.out.trimmed(), "cell 3 2: +20");
+    const CliRun point = cli({"write-point", "16", "20,05"});
+    EXPECT_EQ(point.code, 0) << point.err.toStdString();
+    EXPECT_EQ(point.out.trimmed(), "point 16: 20.0 ms (word 4608)") << "0.1 ms as the point editor keeps it";
+
+    const CliRun plain = cli({"read-maps"});
+    ASSERT_EQ(plain.code, 0) << plain.err.toStdString();
+    const QStringList lines = plain.outLines();
+    ASSERT_EQ(lines.size(), 2 + 1 + 13 + 1);
+    EXPECT_EQ(lines[0], "speed points (rpm): 1000 2000 3000 4000 5000 6000");
+    EXPECT_TRUE(lines[1].endsWith(" 16.0 20.0"));
+    EXPECT_EQ(lines[6].simplified(), "3.0 +15 +20 +15 +15 +15 +15 +15");
+    EXPECT_EQ(lines[15].simplified(), "+20.0 +15 +15 +15 +15 +15 +15 +15");
+
+    const CliRun json = cli({"--json", "read-maps"});
+    ASSERT_EQ(json.code, 0);
+    const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    const QJsonArray cells = o.value("cells").toArray();
+    ASSERT_EQ(cells.size(), 12);
+    EXPECT_EQ(cells[2].toArray()[1].toInt(), 20);
+    EXPECT_EQ(cells[3].toArray()[1].toInt(), 15);
+    EXPECT_EQ(o.value("points").toObject().value("ms").toArray()[10].toDouble(), 20.0);
+    EXPECT_EQ(o.value("curve").toArray().size(), 12);
+}
+
 TEST_F(CliEndToEnd, LivePrintsDecodedRecordsAndTheirRate)
 {
     start();
@@ -285,6 +319,10 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"FrameNotHex", true, {"frame", "zz000000"}, 2},
         FailureCase{"FrameFiveBytes", true, {"frame", "4900000049"}, 2},
         FailureCase{"SwitchDiesel", true, {"switch", "diesel"}, 2},
+        FailureCase{"CellRowOutOfRange", true, {"write-cell", "13", "1", "5"}, 2},
+        FailureCase{"CellPercentNotWhole", true, {"write-cell", "1", "1", "5,5"}, 2},
+        FailureCase{"PointIndexOutOfRange", true, {"write-point", "17", "1000"}, 2},
+        FailureCase{"PointSpeedNotWhole", true, {"write-point", "0", "1000.5"}, 2},
         FailureCase{"AbsentPort", false,
                     {"--port", "/nonexistent/ttyZ9", "identify"}, 3}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -293,7 +331,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CliEndToEnd, SilentPortIsNoController)
 {
     start({"--fault", "no-reply"});
-    for (const char* command : {"identify", "read-params", "clear-errors"}) {
+    for (const char* command : {"identify", "read-params", "clear-errors", "read-maps"}) {
         const CliRun run = cli({command});
         EXPECT_EQ(run.code, 5) << command;
         EXPECT_EQ(run.errLines(), 1);
@@ -435,7 +473,8 @@ TEST(CliHelp, ListsCommandsAndExitCodes)
     const CliRun run = runCli({"--help"});
     EXPECT_EQ(run.code, 0);
     for (const char* text : {"identify", "read-params", "write-param", "live", "frame", "clear-errors", "switch",
-                             "record", "export-csv", "--json", "  4  ", "  8  "})
+                             "record", "export-csv", "read-maps", "write-cell", "write-point", "--json", "  4  ",
+                             "  8  "})
         EXPECT_TRUE(run.out.contains(QLatin1String(text))) << text;
 }
 

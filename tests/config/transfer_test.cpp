@@ -527,6 +527,13 @@ TEST(SimTransfer, FactoryResetSendsItsWholeSequenceAndTheControllerKeepsIt)
     EXPECT_EQ(rig.clock.trace(), FactoryResetTrace(written, word47));
     for (int i = 54; i <= 63; ++i)
         EXPECT_EQ(table[i], before[i]) << i;
+    // The image holds the maps it sent, all of them known.
+    const InjectionMaps& image = parts.image.Maps();
+    EXPECT_TRUE(image.map.known.all() && image.points.known.all() && image.curve.known.all());
+    EXPECT_EQ(image.map.Cell(11, 6), 115);
+    EXPECT_EQ(image.curve.bytes[0], 115);
+    EXPECT_EQ(image.points.values[6], 15);
+    EXPECT_EQ(image.points.words, sim::DefaultMapPoints());
 
     rig.clock.setRecording(false);
     ASSERT_TRUE(parts.transfer.ReadAll());

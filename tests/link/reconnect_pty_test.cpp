@@ -39,8 +39,9 @@ protected:
 
 TEST_F(ReconnectPty, AControllerThatComesBackIsReconnectedWithoutAClick)
 {
-    // The identify, the read of all words, the write-back and some forty live polls.
-    sim::EcuSimProcess first(simulatorAt(path, {QStringLiteral("--fault"), QStringLiteral("disconnect:110")}));
+    // The identify, the read of all words, the write-back, the map read (113 replies) and
+    // some forty live polls.
+    sim::EcuSimProcess first(simulatorAt(path, {QStringLiteral("--fault"), QStringLiteral("disconnect:223")}));
     QString error;
     ASSERT_TRUE(first.start(&error)) << error.toStdString();
     CommandLineOptions options = answering(false);
