@@ -15,6 +15,10 @@ namespace zantrel {
 // so every platform decodes the same bytes the same way.
 enum class CodePageId {
     Windows1250,
+    Windows1251,
+    Windows1252,
+    Windows1254,
+    Windows1257,
     Count
 };
 
@@ -25,7 +29,8 @@ public:
     int Number() const { return number_; }
 
     // Every byte has a character: an upper byte the page leaves unassigned stands for
-    // the control character of its own value, as the platforms' decoders give it.
+    // the control character of its own value, as the platforms' decoders give it (in
+    // 1257, 0xA1 and 0xA5 decode to U+FFFD there, and so here).
     QString Decode(QByteArrayView bytes) const;
 
     struct Encoded {

@@ -3,6 +3,8 @@
 
 #include <QStringDecoder>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace zantrel::test {
@@ -16,26 +18,45 @@ QByteArray everyByte()
     return all;
 }
 
-// The table against the platform's own decoder of the page (ICU on Linux), byte by byte.
-TEST(CodePage, Windows1250DecodesAsThePlatformDoes)
-{
-    QStringDecoder platform("windows-1250");
-    if (!platform.isValid())
-        GTEST_SKIP() << "this platform's toolkit has no decoder for windows-1250";
-    const CodePage& page = CodePage::Of(CodePageId::Windows1250);
-    EXPECT_EQ(page.Number(), 1250);
-    for (int b = 0; b < 256; ++b) {
-        const QByteArray one(1, char(b));
-        EXPECT_EQ(page.Decode(one), QString(platform(one))) << "byte 0x" << std::hex << b;
-    }
-}
+struct PageCase {
+    CodePageId id;
+    int number;
+    const char* platformName;
+};
 
-TEST(CodePage, EveryByteComesBackFromItsCharacter)
+constexpr PageCase kPages[] = {
+    {CodePageId::Windows1250, 1250, "windows-1250"},
+    {CodePageId::Windows1251, 1251, "windows-1251"},
+    {CodePageId::Windows1252, 1252, "windows-1252"},
+    {CodePageId::Windows1254, 1254, "windows-1254"},
+    {CodePageId::Windows1257, 1257, "windows-1257"},
+};
+
+// Each table against the platform's own decoder of the page (ICU on Linux), byte by byte,
+// and every byte back from its character.
+TEST(CodePage, EveryPageDecodesAsThePlatformDoesAndComesBack)
 {
-    const CodePage& page = CodePage::Of(CodePageId::Windows1250);
-    const CodePage::Encoded back = page.Encode(page.Decode(everyByte()));
-    EXPECT_FALSE(back.missing);
-    EXPECT_EQ(back.bytes, everyByte());
+    for (const PageCase& c : kPages) {
+        SCOPED_TRACE(c.platformName);
+        const CodePage& page = CodePage::Of(c.id);
+        EXPECT_EQ(page.Number(), c.number);
+        QStringDecoder platform(c.platformName);
+        if (!platform.isValid()) {
+            ADD_FAILURE() << "this platform's toolkit has no decoder for " << c.platformName;
+            continue;
+        }
+        for (int b = 0; b < 256; ++b) {
+            const QByteArray one(1, char(b));
+            EXPECT_EQ(page.Decode(one), QString(platform(one))) << "byte 0x" << std::hex << b;
+        }
+        QByteArray assigned;
+        for (const char b : everyByte())
+            if (page.Decode(QByteArray(1, b)) != QChar(QChar::ReplacementCharacter))
+                assigned.append(b);
+        const CodePage::Encoded back = page.Encode(page.Decode(assigned));
+        EXPECT_FALSE(back.missing);
+        EXPECT_EQ(back.bytes, assigned);
+    }
 }
 
 TEST(CodePage, PolishLettersHaveTheirBytesAndOthersAreNamed)
@@ -48,13 +69,23 @@ TEST(CodePage, PolishLettersHaveTheirBytesAndOthersAreNamed)
     // The first character the page has not got, a whole one even beyond 16 bits.
     EXPECT_EQ(page.Encode(QString::fromUtf8("ab Жd")).missing, QString::fromUtf8("Ж"));
     EXPECT_EQ(page.Encode(QString::fromUtf8("x\U0001F697")).missing, QString::fromUtf8("\U0001F697"));
+    // The decoders' mark for an unassigned byte is no character of any page.
+    EXPECT_EQ(CodePage::Of(CodePageId::Windows1257).Encode(QString(QChar::ReplacementCharacter)).missing,
+              QString(QChar::ReplacementCharacter));
 }
 
 TEST(CodePage, TheLanguageNamesItsPage)
 {
-    EXPECT_EQ(CodePageOfLanguage(kPolishLanguage), CodePageId::Windows1250);
-    // A language without a page of its own reads as the design language does.
-    EXPECT_EQ(CodePageOfLanguage(200), CodePageId::Windows1250);
+    const std::pair<int, CodePageId> cases[] = {
+        {kPolishLanguage, CodePageId::Windows1250}, {2, CodePageId::Windows1252},
+        {3, CodePageId::Windows1251},  {5, CodePageId::Windows1257},
+        {8, CodePageId::Windows1250},  {9, CodePageId::Windows1254},
+        {11, CodePageId::Windows1251}, {14, CodePageId::Windows1252},
+        // A code no language has reads as the design language does.
+        {13, CodePageId::Windows1250}, {200, CodePageId::Windows1250},
+    };
+    for (const auto& [language, page] : cases)
+        EXPECT_EQ(CodePageOfLanguage(language), page) << "language " << language;
 }
 
 } // namespace
