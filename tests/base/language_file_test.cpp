@@ -29,7 +29,7 @@ void expectLines(const LanguageFileContents& got, std::initializer_list<Expected
     }
 }
 
-TEST(LanguageFile, CommentsAndEmptyLinesGiveNoTexts)
+TEST(LanguageFileReader, CommentsAndEmptyLinesGiveNoTexts)
 {
     const LanguageFileContents got = read("# header\n#10606 not a text\r\n\n\r\n#");
     EXPECT_TRUE(got.lines.empty());
@@ -37,7 +37,7 @@ TEST(LanguageFile, CommentsAndEmptyLinesGiveNoTexts)
     EXPECT_TRUE(read("").lines.empty());
 }
 
-TEST(LanguageFile, TheTextRunsFromTheSeventhCharacterToTheLineFeed)
+TEST(LanguageFileReader, TheTextRunsFromTheSeventhCharacterToTheLineFeed)
 {
     const LanguageFileContents got = read("10000 Plik\r\n"
                                           "10001xOpcje z liter\xB9\n"
@@ -56,7 +56,7 @@ TEST(LanguageFile, TheTextRunsFromTheSeventhCharacterToTheLineFeed)
     EXPECT_FALSE(got.stoppedAt);
 }
 
-TEST(LanguageFile, AMalformedIdStopsTheReadingAndKeepsTheLinesBefore)
+TEST(LanguageFileReader, AMalformedIdStopsTheReadingAndKeepsTheLinesBefore)
 {
     const struct {
         const char* bad;
@@ -70,7 +70,7 @@ TEST(LanguageFile, AMalformedIdStopsTheReadingAndKeepsTheLinesBefore)
     }
 }
 
-TEST(LanguageFile, LaterLinesWinAndUnknownIdsAreIgnored)
+TEST(LanguageFileReader, LaterLinesWinAndUnknownIdsAreIgnored)
 {
     LanguageStrings texts;
     const LanguageFileContents got = read("10606 pierwszy\n99999 nikt\n10606 drugi\n");
@@ -80,7 +80,7 @@ TEST(LanguageFile, LaterLinesWinAndUnknownIdsAreIgnored)
     EXPECT_EQ(texts[Text::InjectorsOffQuestion], QString::fromUtf8("zostały wyłączone, kontynuować"));
 }
 
-TEST(LanguageFile, ATextIsCutAtItsLimit)
+TEST(LanguageFileReader, ATextIsCutAtItsLimit)
 {
     const std::string longText(kLanguageTextMax + 100, 'x');
     const QByteArray file = QByteArray("12000 ") + longText.c_str() + "\n12001 next\n";
@@ -90,7 +90,7 @@ TEST(LanguageFile, ATextIsCutAtItsLimit)
     EXPECT_EQ(got.lines[1].text, QStringLiteral("next"));
 }
 
-TEST(LanguageFile, TheBytesAreDecodedInTheLanguagesPage)
+TEST(LanguageFileReader, TheBytesAreDecodedInTheLanguagesPage)
 {
     const QByteArray file("12050 \xCE\xF8\xE8\xE1\xEA\xE0\n");
     EXPECT_EQ(ReadLanguageFile(file, CodePage::Of(CodePageId::Windows1251)).lines.at(0).text,
@@ -99,7 +99,7 @@ TEST(LanguageFile, TheBytesAreDecodedInTheLanguagesPage)
               QString::fromUtf8("Hata şİ"));
 }
 
-TEST(LanguageFile, LargeAndBinaryFilesAreReadWhole)
+TEST(LanguageFileReader, LargeAndBinaryFilesAreReadWhole)
 {
     QByteArray large;
     while (large.size() < 10 * 1024 * 1024)
