@@ -33,6 +33,7 @@
 #include "maps/MapValueModifierWindow.h"
 #include "service/CarDataUi.h"
 #include "maps/MapsUi.h"
+#include "reports/ReportsUi.h"
 #include "service/CarDataWindow.h"
 #include "service/ErrorCodesUi.h"
 #include "service/FactoryTab.h"
@@ -335,6 +336,7 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
                                        parameters_, texts_, prompter_);
     connect(&live, &LiveView::GasLevelShown, reserveGauge_, &ReserveGaugeUi::ShowGasLevel);
     idleCorrection_ = new IdleCorrectionUi(*this, *Form11, *factory_);
+    reports_ = new ReportsUi(*this, *Form5, *Form9, *Form11, texts_, prompter_);
     recorder_ = new RecorderControls(*this, live.Poll(), live.Record(), portMenu_->Manager(), texts_, prompter_);
     replay_ = new ReplayControls(*this, TimerVizualizacjaDEMO, live, portMenu_->Manager(), texts_, prompter_);
     // From the loop, so that a message about the file shows over the window.

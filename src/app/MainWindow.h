@@ -40,6 +40,7 @@ class PortMenu;
 class Prompter;
 class RecorderControls;
 class ReplayControls;
+class ReportsUi;
 class ReserveGaugeUi;
 class IdleCorrectionUi;
 class StatusPanel;
@@ -142,6 +143,7 @@ public:
     FactoryTab& Factory() { return *factory_; }
     ReserveGaugeUi& ReserveGauge() { return *reserveGauge_; }
     IdleCorrectionUi& IdleCorrection() { return *idleCorrection_; }
+    ReportsUi& Reports() { return *reports_; }
 
     // The caption of the COM8 item follows the last port.
     void ShowLastPort();
@@ -213,6 +215,7 @@ private:
     FactoryTab* factory_ = nullptr;
     ReserveGaugeUi* reserveGauge_ = nullptr;
     IdleCorrectionUi* idleCorrection_ = nullptr;
+    ReportsUi* reports_ = nullptr;
     std::optional<bool> autodetectAnswer_;
     std::optional<bool> shutdownAnswer_;
     bool activatedOnce_ = false;

@@ -112,6 +112,18 @@ constexpr TextRow kRows[] = {
     {Text::MapBlockTooLarge, 0, "Blok %1 × %2 nie mieści się w mapie od tej komórki. Mapa nie została zmieniona."},
     {Text::MapPairsNotStored, 0, "Mapa: %1 par komórek nie zapisano w banku mapy, komórka sąsiednia nie odpowiada"},
     {Text::MapShortcuts, 0, "Ctrl+C kopiuj, Ctrl+V wklej, Ctrl+Z cofnij, Ctrl+Y ponów"},
+    // Reports: the configuration report and the spreadsheet export
+    {Text::ReportHardware, 0, "Konfiguracja sprzętowa:"},
+    {Text::ReportProgramVersion, 0, "Wersja programu PC:"},
+    {Text::ReportCarData, 0, "Dane samochodu:"},
+    {Text::ReportDescription, 0, "Opis Dodatkowy:"},
+    {Text::ReportUnitRpm, 0, "[obr./min]"},
+    {Text::ReportUnitCycles, 0, "[cykle]"},
+    {Text::ReportUnitSeconds, 0, "[sek]"},
+    {Text::ReportGas, 0, "gazu"},
+    {Text::ReportReducer, 0, "reduktora"},
+    {Text::ReportPage, 0, "Strona %1 z %2"},
+    {Text::ReportCharacterMissing, 0, "Znaku \"%1\" nie można zapisać w pliku. Plik nie został zapisany."},
 };
 
 static_assert(RowsFollowEnumOrder(kRows, &TextRow::key, Text::Count), "one row per Text, in enum order");

@@ -104,6 +104,18 @@ enum class Text {
     MapBlockTooLarge,
     MapPairsNotStored,
     MapShortcuts,
+    // Reports: the configuration report and the spreadsheet export
+    ReportHardware,
+    ReportProgramVersion,
+    ReportCarData,
+    ReportDescription,
+    ReportUnitRpm,
+    ReportUnitCycles,
+    ReportUnitSeconds,
+    ReportGas,
+    ReportReducer,
+    ReportPage,
+    ReportCharacterMissing,
     Count
 };
 
