@@ -7,16 +7,12 @@
 #include "app/ShortcutPriority.h"
 #include "base/LanguageStrings.h"
 #include "base/Prompter.h"
-#include "config/InjectorNoiseWindow.h"
-#include "config/InjectorSettingsWindow.h"
 #include "config/ParameterEditorTabs.h"
 #include "config/ParameterTransferUi.h"
-#include "config/TurboPressureWindow.h"
 #include "image/ControllerImage.h"
 #include "image/ParameterTable.h"
 #include "link/ConnectingWindow.h"
 #include "link/EcuLink.h"
-#include "link/LinkBusyUi.h"
 #include "link/LinkGate.h"
 #include "link/PortChooserWindow.h"
 #include "link/PortMenu.h"
@@ -27,23 +23,7 @@
 #include "live/RecorderControls.h"
 #include "live/ReplayControls.h"
 #include "live/StatusPanel.h"
-#include "maps/MapKindChooserWindow.h"
-#include "maps/MapPointPresetsWindow.h"
 #include "maps/MapTabClick.h"
-#include "maps/MapValueModifierWindow.h"
-#include "service/CarDataUi.h"
-#include "maps/MapsUi.h"
-#include "reports/ReportsUi.h"
-#include "service/CarDataWindow.h"
-#include "service/ErrorCodesUi.h"
-#include "service/FactoryTab.h"
-#include "service/FuelSwitchUi.h"
-#include "service/IdleCorrectionUi.h"
-#include "service/IdleCorrectionWindow.h"
-#include "service/InjectorButtons.h"
-#include "service/ReserveGaugeUi.h"
-#include "service/ReserveGaugeWindow.h"
-#include "service/WorkingTimeUi.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -293,56 +273,6 @@ void TForm1::AssignShortcuts()
     }
     QCoreApplication::instance()->installEventFilter(
         new ShortcutPriority(*this, [this](const QString& name) { return MenuItem(name); }));
-}
-
-void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
-{
-    Form5 = new TForm5(this);
-    Form6 = new TForm6(this);
-    Form7 = new TForm7(this);
-    Form8 = new TForm8(separators_.decimal, this);
-    Form9 = new TForm9(this);
-    Form10 = new TForm10(this);
-    Form11 = new TForm11(this);
-    Form12 = new TForm12(this);
-    Form13 = new TForm13(this);
-    Form14 = new TForm14(this);
-    Form15 = new TForm15(this);
-    new LinkBusyUi(gate_, this);
-    transferUi_ = new ParameterTransferUi(*this, gate_, image_, prompter_, texts_);
-    portMenu_ = new PortMenu(*this, *Form13, *Form14, TimerAutoconnect, link_, commands_, image_, texts_, prompter_,
-                             *lastPortSettings_, [this] { transferUi_->ButtonOdczytajParam->click(); });
-    parameterTabs_ = new ParameterEditorTabs(*this, parameters_, transferUi_->Transfer(), prompter_, texts_,
-                                             image_.Identity());
-    transferUi_->SetRefresh([this] { return parameterTabs_->RefreshAfterRead(); });
-    LiveView& live = *liveView_;
-    auto* maps = new MapsUi(*this, gate_, image_, transferUi_->Transfer(), prompter_, texts_,
-                            {*Form7, *Form8, *Form9, *transferUi_->ProgressBar1, *EditStatus, live.Poll(), live.Record()});
-    connect(liveView_, &LiveView::MapBandStep, maps, &MapsUi::ShowLiveBand);
-    parameterTabs_->Editors().OnIgnitionTypeWritten([maps] { maps->Editor().ReencodeSpeedPoints(); });
-    new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
-    new ErrorCodesUi(*this, commands_, live.Record(), texts_, prompter_, *live.Panel().AbLEDError);
-    injectorButtons_ = new InjectorButtons(*this, commands_, live.Record(), texts_, prompter_, Tab(TabId::TabSheet10));
-    // Below the injection times, above the column's closing stretch.
-    QVBoxLayout* diagnostics = live.Diagnostics().Column;
-    diagnostics->insertWidget(diagnostics->count() - 1, injectorButtons_);
-    // The device data follow the read-all before the car data, whose question comes last.
-    factory_ = new FactoryTab(*this, gate_, image_, transferUi_->Transfer(), parameterTabs_->Editors(), texts_,
-                              prompter_);
-    carData_ = new CarDataUi(*this, *Form5, gate_, image_, transferUi_->Transfer(), *transferUi_, texts_, prompter_,
-                             [this] { close(); });
-    workingTime_ = new WorkingTimeUi(*this, gate_, image_, texts_, prompter_);
-    reserveGauge_ = new ReserveGaugeUi(*this, *Form12, *factory_, parameterTabs_->Editors(), live.Record(),
-                                       parameters_, texts_, prompter_);
-    connect(&live, &LiveView::GasLevelShown, reserveGauge_, &ReserveGaugeUi::ShowGasLevel);
-    idleCorrection_ = new IdleCorrectionUi(*this, *Form11, *factory_);
-    reports_ = new ReportsUi(*this, *Form5, *Form9, *Form11, texts_, prompter_);
-    recorder_ = new RecorderControls(*this, live.Poll(), live.Record(), portMenu_->Manager(), texts_, prompter_);
-    replay_ = new ReplayControls(*this, TimerVizualizacjaDEMO, live, portMenu_->Manager(), texts_, prompter_);
-    // From the loop, so that a message about the file shows over the window.
-    if (options.replay)
-        QMetaObject::invokeMethod(
-            this, [this, path = *options.replay] { replay_->OpenReplay(path); }, Qt::QueuedConnection);
 }
 
 void TForm1::ConnectSettingsItems()
