@@ -34,6 +34,19 @@ constexpr int kShadowsOfRead[] = {ParameterTable::kShadow22, ParameterTable::kSh
 
 } // namespace
 
+void StoreParameterRead(ParameterTable& table, const ParameterReadout& words)
+{
+    for (int i = 0; i < kParameterWords; ++i)
+        if (const std::optional<quint16> word = words[size_t(i)])
+            table.StoreReceived(i, *word);
+    // The bit-field shadows follow the words this read received, and only those.
+    for (const int slot : kShadowsOfRead) {
+        const int word = *ParameterTable::WordOfShadow(slot);
+        if (table.Known(word))
+            table[slot] = table[word];
+    }
+}
+
 ParameterTransfer::ParameterTransfer(LinkGate& gate, ControllerImage& image, ParameterTransferView& view,
                                      Prompter& prompter, const LanguageStrings& texts)
     : gate_(gate)
@@ -71,22 +84,12 @@ bool ParameterTransfer::ReadAll()
     auto words = std::make_shared<ParameterReadout>();
     LinkJob job;
     ReadAllParameterWords(job, words, [this](int index) { view_.SetProgressPosition(index); });
-    job.Then([this, words] {
-        for (int i = 0; i < kParameterWords; ++i)
-            if (const std::optional<quint16> word = (*words)[size_t(i)])
-                table_.StoreReceived(i, *word);
-    });
+    job.Then([this, words] { StoreParameterRead(table_, *words); });
     return start(std::move(job), [this](JobOutcome outcome) { wordsRead(outcome); });
 }
 
 void ParameterTransfer::wordsRead(JobOutcome outcome)
 {
-    // The bit-field shadows follow the words this read received, and only those.
-    for (const int slot : kShadowsOfRead) {
-        const int word = *ParameterTable::WordOfShadow(slot);
-        if (table_.Known(word))
-            table_[slot] = table_[word];
-    }
     emit image_.ParametersChanged();
     const bool unprogrammed = table_.Known(kMarkerWord) && !table_.IsProgrammed();
     if (outcome == JobOutcome::Completed && unprogrammed

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/ReadSequences.h"
+
 #include <QObject>
 #include <QString>
 
@@ -32,6 +34,10 @@ public:
     // A note that stays in sight (the status field is rewritten by every live record).
     virtual void ShowNote(const QString& text) = 0;
 };
+
+// Stores the words a read received, and fills the bit-field shadows from those of them
+// that have one: a word the read did not receive keeps its slot and its shadow.
+void StoreParameterRead(ParameterTable& table, const ParameterReadout& words);
 
 // Moves the ParameterTable between the program and the controller: the read of all 64
 // words, the single-word write of every editor, the write of all words, and the factory

@@ -1,7 +1,11 @@
 #include "maps/MapKindChooserWindow.h"
 
+#include "maps/MapTexts.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
+
+#include <iterator>
 
 namespace zantrel {
 
@@ -10,10 +14,12 @@ TForm9::TForm9(QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("Mapy"));
-    ButtonMapaStandardowa = new QPushButton(QStringLiteral("Mapa standardowa"), this);
-    ButtonMapaStandardowa->setObjectName(QStringLiteral("ButtonMapaStandardowa"));
-    ButtonMapaZaawansowana = new QPushButton(QStringLiteral("Mapa zaawansowana"), this);
-    ButtonMapaZaawansowana->setObjectName(QStringLiteral("ButtonMapaZaawansowana"));
+    QPushButton** const buttons[] = {&ButtonMapaStandardowa, &ButtonMapaZaawansowana};
+    for (size_t i = 0; i < std::size(buttons); ++i) {
+        const NamedCaption& caption = MapKindButtons()[i];
+        *buttons[i] = new QPushButton(QString::fromUtf8(caption.caption), this);
+        (*buttons[i])->setObjectName(QString::fromLatin1(caption.name));
+    }
     auto* row = new QHBoxLayout(this);
     row->addWidget(ButtonMapaStandardowa);
     row->addWidget(ButtonMapaZaawansowana);

@@ -25,6 +25,15 @@ quint8 ByteOfPercent(int percent)
     return quint8(std::clamp(percent + kPercentOffset, 0, 255));
 }
 
+std::span<const NamedCaption> MapKindButtons()
+{
+    static constexpr NamedCaption buttons[] = {
+        {"ButtonMapaStandardowa", "Mapa standardowa"},
+        {"ButtonMapaZaawansowana", "Mapa zaawansowana"},
+    };
+    return buttons;
+}
+
 QString CellText(quint8 byte)
 {
     const int percent = PercentOf(byte);

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "base/NamedCaption.h"
 #include "image/InjectionMaps.h"
 
 #include <QChar>
 #include <QString>
 
 #include <optional>
+#include <span>
 
 namespace zantrel {
 
 class ParameterTable;
+
+// The map-kind dialog's two buttons, standard first.
+std::span<const NamedCaption> MapKindButtons();
 
 // The limits of the editors: a map cell within -50..+150 %, a curve point within
 // -25..the curve limit (MapBands: CurveMax).

@@ -157,6 +157,11 @@ QString ReportPlainText(const std::vector<ReportLine>& lines)
     return text;
 }
 
+QString ReportStamp(const QDateTime& when, const QLocale& locale)
+{
+    return locale.toString(when.date(), QLocale::ShortFormat) + u'/' + locale.toString(when.time(), QLocale::ShortFormat);
+}
+
 unsigned ReportRgb(ReportColour colour)
 {
     switch (colour) {

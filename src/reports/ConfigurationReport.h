@@ -2,6 +2,8 @@
 
 #include "reports/ReportPieces.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +31,9 @@ QStringList BuildPrintedReport(const ReportSources& sources);
 // The screen report as plain text, a line feed after each line (the command line's
 // output and the clipboard's plain form).
 QString ReportPlainText(const std::vector<ReportLine>& lines);
+
+// The date and time in the locale's short forms, "17.05.2006/10:30".
+QString ReportStamp(const QDateTime& when, const QLocale& locale);
 
 // Red (255, 0, 0), blue (0, 0, 255), green (0, 128, 0), purple (128, 0, 128) as 0xRRGGBB.
 unsigned ReportRgb(ReportColour colour);

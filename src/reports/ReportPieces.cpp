@@ -2,6 +2,45 @@
 
 namespace zantrel {
 
+namespace {
+
+constexpr QStringView kCarPrefix = u"TForm5.";
+
+// The names the reports use where this window calls the control otherwise.
+struct Alias {
+    const char16_t* name;
+    const char16_t* object;
+};
+
+constexpr Alias kAliases[] = {
+    {u"LabelMaxInjTime", u"LabelParametryMaxInj"},
+    {u"LabelPrzesuniecieChar", u"LabelPrzesuniecie"},
+    {u"LabelMaxRPM", u"LabelMaxRpm"},
+    {u"SpeedButton2", u"ButtonMapaZaawansowana"},
+    {u"LabelDodPrzesuniecie", u"LabelPrzesuniecie2"},
+    // The car dialog's make, model and installer captions.
+    {u"TForm5.Label7", u"Label2"},
+    {u"TForm5.Label9", u"Label4"},
+    {u"TForm5.Label2", u"Label5"},
+};
+
+} // namespace
+
+QString ScreenObjectName(QStringView name)
+{
+    for (const Alias& alias : kAliases)
+        if (name == QStringView(alias.name))
+            return QString::fromUtf16(alias.object);
+    if (InCarDialog(name))
+        return name.mid(kCarPrefix.size()).toString();
+    return name.toString();
+}
+
+bool InCarDialog(QStringView name)
+{
+    return name.startsWith(kCarPrefix);
+}
+
 QString OneLineField(QString text)
 {
     for (QChar& c : text)

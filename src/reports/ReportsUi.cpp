@@ -97,9 +97,7 @@ bool ReportsUi::eventFilter(QObject* watched, QEvent* event)
 
 QString ReportsUi::stamp() const
 {
-    const QLocale locale;
-    const QDateTime now = QDateTime::currentDateTime();
-    return locale.toString(now.date(), QLocale::ShortFormat) + u'/' + locale.toString(now.time(), QLocale::ShortFormat);
+    return ReportStamp(QDateTime::currentDateTime(), QLocale());
 }
 
 void ReportsUi::ShowConfiguration()

@@ -27,4 +27,10 @@ public:
 // columns or split the line.
 QString OneLineField(QString text);
 
+// The objectName a report's name stands for: the car dialog's controls without their
+// prefix, and the few controls this window names otherwise than the report does.
+QString ScreenObjectName(QStringView name);
+// Whether the name is one of the car dialog's ("TForm5." in front).
+bool InCarDialog(QStringView name);
+
 } // namespace zantrel

@@ -11,40 +11,6 @@
 
 namespace zantrel {
 
-namespace {
-
-constexpr QStringView kCarPrefix = u"TForm5.";
-
-// The names the reports use where this window calls the control otherwise.
-struct Alias {
-    const char16_t* name;
-    const char16_t* object;
-};
-
-constexpr Alias kAliases[] = {
-    {u"LabelMaxInjTime", u"LabelParametryMaxInj"},
-    {u"LabelPrzesuniecieChar", u"LabelPrzesuniecie"},
-    {u"LabelMaxRPM", u"LabelMaxRpm"},
-    {u"SpeedButton2", u"ButtonMapaZaawansowana"},
-    {u"LabelDodPrzesuniecie", u"LabelPrzesuniecie2"},
-    // The car dialog's make, model and installer captions.
-    {u"TForm5.Label7", u"Label2"},
-    {u"TForm5.Label9", u"Label4"},
-    {u"TForm5.Label2", u"Label5"},
-};
-
-QString objectNameOf(QStringView name)
-{
-    for (const Alias& alias : kAliases)
-        if (name == QStringView(alias.name))
-            return QString::fromUtf16(alias.object);
-    if (name.startsWith(kCarPrefix))
-        return name.mid(kCarPrefix.size()).toString();
-    return name.toString();
-}
-
-} // namespace
-
 WidgetScreenTexts::WidgetScreenTexts(ShellWindow& window, QWidget& carDialog, QList<QWidget*> pages)
     : window_(window), carDialog_(carDialog), pages_(std::move(pages))
 {
@@ -52,8 +18,8 @@ WidgetScreenTexts::WidgetScreenTexts(ShellWindow& window, QWidget& carDialog, QL
 
 WidgetScreenTexts::Found WidgetScreenTexts::find(QStringView name) const
 {
-    const QString object = objectNameOf(name);
-    if (name.startsWith(kCarPrefix))
+    const QString object = ScreenObjectName(name);
+    if (InCarDialog(name))
         return {carDialog_.findChild<QWidget*>(object), &carDialog_};
     for (QWidget* page : pages_)
         if (QWidget* widget = page->findChild<QWidget*>(object))

@@ -11,13 +11,29 @@ namespace {
 using F = CarDataField;
 
 constexpr CarDataFieldSpec kFields[] = {
-    {F::Registration, 0, 12, "NrRejEdit", "Nr rejestracyjny:"},
-    {F::Make, 12, 15, "MarkaEdit", "Marka:"},
-    {F::Model, 27, 15, "ModelEdit", "Model:"},
-    {F::Installer, 42, 30, "OpisEdit", "Montował:"},
-    {F::Year, 72, 4, "DataRokEdit", "Rok:"},
-    {F::Month, 76, 2, "DataMiesEdit", "Miesiąc:"},
-    {F::Day, 78, 2, "DataDzienEdit", "Dzień:"},
+    {F::Registration, 0, 12, "NrRejEdit", "Label1"},
+    {F::Make, 12, 15, "MarkaEdit", "Label2"},
+    {F::Model, 27, 15, "ModelEdit", "Label4"},
+    {F::Installer, 42, 30, "OpisEdit", "Label5"},
+    {F::Year, 72, 4, "DataRokEdit", "Label7"},
+    {F::Month, 76, 2, "DataMiesEdit", "Label8"},
+    {F::Day, 78, 2, "DataDzienEdit", "Label9"},
+};
+
+// The dialog's labels: the fields' first, then the date's heading and the lists'.
+constexpr NamedCaption kLabels[] = {
+    {"Label1", "Nr rejestracyjny:"},
+    {"Label2", "Marka:"},
+    {"Label4", "Model:"},
+    {"Label5", "Montował:"},
+    {"Label7", "Rok:"},
+    {"Label8", "Miesiąc:"},
+    {"Label9", "Dzień:"},
+    {"Label3", "Data Montażu:"},
+    {"Label10", "Układ Cylindrów:"},
+    {"Label11", "Liczba Cylindrów:"},
+    {"Label6", "Pojemność silnika:"},
+    {"Label18", "Średnica Dysz Wtryskiwaczy:"},
 };
 
 static_assert(RowsFollowEnumOrder(kFields, &CarDataFieldSpec::field, F::Count), "one row per field, in order");
@@ -72,6 +88,11 @@ int storedIndex(int item, int mask)
 
 } // namespace
 
+std::span<const NamedCaption> CarDataLabels()
+{
+    return kLabels;
+}
+
 std::span<const CarDataFieldSpec> CarDataFields()
 {
     return kFields;
@@ -101,7 +122,7 @@ CarDataTexts CarDataTextsOf(const CarDataBlock& block, const CodePage& page)
 
 QString RefusalText(const CarDataRefusal& refusal, const LanguageStrings& texts)
 {
-    const QString label = QString::fromUtf8(CarDataFieldOf(refusal.field).label);
+    const QString label = CaptionNamed(kLabels, QString::fromLatin1(CarDataFieldOf(refusal.field).label));
     if (refusal.character)
         return texts[Text::CarDataCharacter].arg(*refusal.character, label);
     return texts[Text::CarDataTooLong].arg(label).arg(refusal.width);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/LanguageStrings.h"
+#include "base/NamedCaption.h"
 
 #include <QChar>
 #include <QString>
@@ -24,10 +25,12 @@ struct CarDataFieldSpec {
     int offset;
     int width; // bytes, one a character
     const char* control;
-    const char* label;
+    const char* label; // the objectName of its label
 };
 
 std::span<const CarDataFieldSpec> CarDataFields();
+// The captions of the car-data dialog's labels by their objectNames.
+std::span<const NamedCaption> CarDataLabels();
 const CarDataFieldSpec& CarDataFieldOf(CarDataField field);
 
 // Byte 80 ends the text; bytes 81..119 are the controller's and go back as read.

@@ -34,9 +34,9 @@ QLineEdit* fieldEdit(CarDataField field, QWidget* parent)
     return edit;
 }
 
-QLabel* label(const char* name, const char* text, QWidget* buddy, QWidget* parent)
+QLabel* label(const char* name, QWidget* buddy, QWidget* parent)
 {
-    auto* l = named(new QLabel(QString::fromUtf8(text), parent), name);
+    auto* l = named(new QLabel(CaptionNamed(CarDataLabels(), QString::fromLatin1(name)), parent), name);
     l->setBuddy(buddy);
     return l;
 }
@@ -71,13 +71,13 @@ TForm5::TForm5(QWidget* parent)
         fitWidth(edit);
 
     auto* texts = new QGridLayout;
-    texts->addWidget(label("Label1", "Nr rejestracyjny:", NrRejEdit, this), 0, 0);
+    texts->addWidget(label("Label1", NrRejEdit, this), 0, 0);
     texts->addWidget(NrRejEdit, 0, 1, Qt::AlignLeft);
-    texts->addWidget(label("Label2", "Marka:", MarkaEdit, this), 1, 0);
+    texts->addWidget(label("Label2", MarkaEdit, this), 1, 0);
     texts->addWidget(MarkaEdit, 1, 1, Qt::AlignLeft);
-    texts->addWidget(label("Label4", "Model:", ModelEdit, this), 2, 0);
+    texts->addWidget(label("Label4", ModelEdit, this), 2, 0);
     texts->addWidget(ModelEdit, 2, 1, Qt::AlignLeft);
-    texts->addWidget(label("Label5", "Montował:", OpisEdit, this), 3, 0, Qt::AlignTop);
+    texts->addWidget(label("Label5", OpisEdit, this), 3, 0, Qt::AlignTop);
     texts->addWidget(OpisEdit, 3, 1);
     texts->setColumnStretch(1, 1);
 
@@ -89,31 +89,30 @@ TForm5::TForm5(QWidget* parent)
     ComboBox4 = named(new QComboBox(engine), "ComboBox4");
     struct ListRow {
         const char* label;
-        const char* text;
         QComboBox* list;
     };
     const ListRow rows[] = {
-        {"Label10", "Układ Cylindrów:", ComboBox2},
-        {"Label11", "Liczba Cylindrów:", ComboBox3},
-        {"Label6", "Pojemność silnika:", ComboBox1},
-        {"Label18", "Średnica Dysz Wtryskiwaczy:", ComboBox4},
+        {"Label10", ComboBox2},
+        {"Label11", ComboBox3},
+        {"Label6", ComboBox1},
+        {"Label18", ComboBox4},
     };
     int row = 0;
     for (const ListRow& r : rows) {
         r.list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        lists->addWidget(label(r.label, r.text, r.list, engine), row, 0);
+        lists->addWidget(label(r.label, r.list, engine), row, 0);
         lists->addWidget(r.list, row++, 1, Qt::AlignLeft);
     }
 
     auto* date = named(new QGroupBox(this), "GroupBox2");
     auto* dateRow = new QHBoxLayout(date);
-    dateRow->addWidget(label("Label3", "Data Montażu:", DataRokEdit, date));
+    dateRow->addWidget(label("Label3", DataRokEdit, date));
     dateRow->addSpacing(8);
-    dateRow->addWidget(label("Label7", "Rok:", DataRokEdit, date));
+    dateRow->addWidget(label("Label7", DataRokEdit, date));
     dateRow->addWidget(DataRokEdit);
-    dateRow->addWidget(label("Label8", "Miesiąc:", DataMiesEdit, date));
+    dateRow->addWidget(label("Label8", DataMiesEdit, date));
     dateRow->addWidget(DataMiesEdit);
-    dateRow->addWidget(label("Label9", "Dzień:", DataDzienEdit, date));
+    dateRow->addWidget(label("Label9", DataDzienEdit, date));
     dateRow->addWidget(DataDzienEdit);
     dateRow->addStretch(1);
 

@@ -10,6 +10,13 @@ namespace {
 // The hardware byte names a range of cylinders below this count, the count itself from it.
 constexpr int kFirstCylinderCount = 8;
 
+constexpr NamedCaption kDeviceLabels[] = {
+    {"Label5", "Wersja Urzadzenia:"},
+    {"Label6", "Wersja Oprogramowania:"},
+    {"Label7", "Liczba Cylindrów:"},
+    {"Label8", "Numer Seryjny:"},
+};
+
 } // namespace
 
 DeviceTexts DeviceTextsOf(const ControllerIdentity& identity)
@@ -20,6 +27,11 @@ DeviceTexts DeviceTextsOf(const ControllerIdentity& identity)
         QStringLiteral("S.%1").arg(identity.SoftwareByte),
         n < kFirstCylinderCount ? QStringLiteral("%1-%2cyl.").arg(n - 1).arg(n) : QString::number(n),
     };
+}
+
+std::span<const NamedCaption> DeviceDataLabels()
+{
+    return kDeviceLabels;
 }
 
 std::optional<quint16> SerialNumberEntry(const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/NamedCaption.h"
 #include "link/ReadSequences.h"
 
 #include <QString>
@@ -21,6 +22,8 @@ struct DeviceTexts {
     bool operator==(const DeviceTexts&) const = default;
 };
 DeviceTexts DeviceTextsOf(const ControllerIdentity& identity);
+// The labels of the device, software, cylinder and serial fields, in that order.
+std::span<const NamedCaption> DeviceDataLabels();
 
 // The controller's serial number: extended word 61.
 constexpr quint8 kSerialNumberWord = 61;

@@ -51,4 +51,12 @@ void WriteExtraCorrection(LinkJob& job, const ParameterTable& table)
     job.Pause(kEditorPauseMs);
 }
 
+std::span<const NamedCaption> ExtraCorrectionLabels()
+{
+    static constexpr NamedCaption labels[] = {
+        {"LabelPrzesuniecie2", "Dodatkowa korekta czasu wtrysku biegu jałowego"},
+    };
+    return labels;
+}
+
 } // namespace zantrel

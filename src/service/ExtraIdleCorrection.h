@@ -1,6 +1,9 @@
 #pragma once
 
+#include "base/NamedCaption.h"
+
 #include <array>
+#include <span>
 
 namespace zantrel {
 
@@ -16,6 +19,9 @@ using InjectorSelection = std::array<bool, kExtraCorrectionInjectors>;
 // value that is no number.
 bool StoreExtraCorrection(ParameterTable& table, double ms, const InjectorSelection& injectors);
 InjectorSelection ExtraCorrectionInjectors(const ParameterTable& table);
+
+// The label of the correction's time in the dialog "Korekta na wtryskiwacz".
+std::span<const NamedCaption> ExtraCorrectionLabels();
 
 // Word 52, then word 51, each as an editor's write with its 10 ms before it; then 10 ms.
 void WriteExtraCorrection(LinkJob& job, const ParameterTable& table);

@@ -129,16 +129,12 @@ void FactoryTab::build(QWidget& page)
     EditOprogramowanie = edit("EditOprogramowanie", device, true);
     EditLiczbaCyl = edit("EditLiczbaCyl", device, true);
     EditSerialNumber = edit("EditSerialNumber", device, true);
-    const std::pair<QLabel*, QLineEdit*> deviceRows[] = {
-        {label("Wersja Urzadzenia:", device, "Label5"), EditUrzadzenie},
-        {label("Wersja Oprogramowania:", device, "Label6"), EditOprogramowanie},
-        {label("Liczba Cylindrów:", device, "Label7"), EditLiczbaCyl},
-        {label("Numer Seryjny:", device, "Label8"), EditSerialNumber},
-    };
+    QLineEdit* const deviceFields[] = {EditUrzadzenie, EditOprogramowanie, EditLiczbaCyl, EditSerialNumber};
     int row = 0;
-    for (const auto& [caption, field] : deviceRows) {
-        deviceGrid->addWidget(caption, row, 0);
-        deviceGrid->addWidget(field, row++, 1);
+    for (const NamedCaption& caption : DeviceDataLabels()) {
+        deviceGrid->addWidget(label(caption.caption, device, caption.name), row, 0);
+        deviceGrid->addWidget(deviceFields[row], row, 1);
+        ++row;
     }
     ButtonMulti = named(new QPushButton(QStringLiteral("Odczytaj"), device), "ButtonMulti");
     ButtonMulti->hide();

@@ -1,6 +1,7 @@
 #include "service/IdleCorrectionWindow.h"
 
 #include "service/DialogParts.h"
+#include "service/ExtraIdleCorrection.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -46,8 +47,9 @@ TForm11::TForm11(QWidget* parent)
     EditPrzesuniecie2 = new QLineEdit(group);
     EditPrzesuniecie2->setObjectName(QStringLiteral("EditPrzesuniecie2"));
     EditPrzesuniecie2->setFixedWidth(kFieldWidth);
-    auto* label = new QLabel(QString::fromUtf8("Dodatkowa korekta czasu wtrysku biegu jałowego"), group);
-    label->setObjectName(QStringLiteral("LabelPrzesuniecie2"));
+    const NamedCaption& caption = ExtraCorrectionLabels()[0];
+    auto* label = new QLabel(QString::fromUtf8(caption.caption), group);
+    label->setObjectName(QString::fromLatin1(caption.name));
     label->setBuddy(EditPrzesuniecie2);
     auto* correction = new QHBoxLayout;
     correction->addWidget(label);
