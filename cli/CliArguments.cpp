@@ -99,8 +99,10 @@ ParsedRequest ParseCliArguments(const QStringList& args)
                                   .trimmed()};
     if (r.count && r.command != QLatin1String("live") && r.command != QLatin1String("record"))
         return {std::nullopt, QStringLiteral("--count is for live and record only")};
-    if ((!r.out.isEmpty() || r.ignition || r.fastClock) && r.command != QLatin1String("export-csv"))
-        return {std::nullopt, QStringLiteral("--out, --ignition and --fast-clock are for export-csv only")};
+    if (!r.out.isEmpty() && r.command != QLatin1String("export-csv") && r.command != QLatin1String("report"))
+        return {std::nullopt, QStringLiteral("--out is for export-csv and report only")};
+    if ((r.ignition || r.fastClock) && r.command != QLatin1String("export-csv"))
+        return {std::nullopt, QStringLiteral("--ignition and --fast-clock are for export-csv only")};
     if (command->needsPort && r.port.isEmpty())
         return {std::nullopt, QStringLiteral("no port given: --port PATH")};
     if (const std::optional<QString> bad = command->check(r))
@@ -119,7 +121,8 @@ QString HelpText()
         "  --port PATH   the serial port\n"
         "  --json        print JSON instead of plain text (live: one object a line)\n"
         "  --count N     live: how many records to poll; record: how many to write\n"
-        "  --out FILE    export-csv: the table (default: the recording's name with .csv)\n"
+        "  --out FILE    export-csv: the table (default: the recording's name with .csv);\n"
+        "                report: the report's file (UTF-8) instead of the standard output\n"
         "  --ignition T  export-csv: ignition type 0..6 for the engine speed (default 2, \"4 Cyl.\")\n"
         "  --fast-clock  export-csv: injection times counted at 1 843 200 Hz\n"
         "  -h, --help    this text\n\n"

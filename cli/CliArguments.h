@@ -13,7 +13,7 @@ struct CliRequest {
     QString port;
     bool json = false;
     std::optional<int> count; // live and record
-    QString out;               // export-csv: the table's file
+    QString out;               // export-csv: the table's file; report: the report's
     std::optional<int> ignition; // export-csv: the ignition type the speeds are read with
     bool fastClock = false;      // export-csv: injection ticks of the fast clock
     bool help = false;

@@ -6,7 +6,7 @@ namespace zantrel::cli {
 
 std::span<const CliCommand> CliCommandTable()
 {
-    static constexpr std::array<CliCommand, 14> kCommands{{
+    static constexpr std::array<CliCommand, 15> kCommands{{
         {"identify", "", 0, 0, true, "hardware and software bytes, variant and cylinders", &CheckNothing,
          &RunIdentify},
         {"read-params", "", 0, 0, true, "the 64 parameter words", &CheckNothing, &RunReadParams},
@@ -36,6 +36,9 @@ std::span<const CliCommand> CliCommandTable()
         {"write-point", "I VALUE", 2, 2, true,
          "write map point I: 0..5 a speed in rpm, 6..16 a time in ms; read it back", &CheckWritePoint,
          &RunWritePoint},
+        {"report", "[--out FILE]", 0, 0, true,
+         "the configuration report: device data, car data and parameters as the window shows them",
+         &CheckNothing, &RunReport},
     }};
     return kCommands;
 }

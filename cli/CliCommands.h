@@ -59,5 +59,6 @@ std::optional<QString> CheckWriteCell(const CliRequest& request);
 ExitCode RunWriteCell(CliContext& context);
 std::optional<QString> CheckWritePoint(const CliRequest& request);
 ExitCode RunWritePoint(CliContext& context);
+ExitCode RunReport(CliContext& context);
 
 } // namespace zantrel::cli

@@ -33,6 +33,7 @@ public:
 
     EcuLink& link() { return link_; }
     EcuCommands& commands() { return commands_; }
+    Pause& pause() { return pause_; }
     const QString& port() const { return port_; }
 
 private:

@@ -280,6 +280,64 @@ TEST_F(CliEndToEnd, CarDataShowsTheInstallationOrThatNoneWasSaved)
     EXPECT_TRUE(o.value("layout").isNull()) << "no list item: \"Brak Danej\"";
 }
 
+// The report as the window's F10 tab shows it, from what the command reads; it writes
+// nothing to the controller.
+TEST_F(CliEndToEnd, ReportShowsTheConfigurationAndWritesNothing)
+{
+    const QString trace = dir.filePath("frames.txt");
+    start({"--trace", trace});
+    const CliRun plain = cli({"report"});
+    ASSERT_EQ(plain.code, 0) << plain.err.toStdString();
+    const QStringList lines = plain.out.split(u'\n');
+    ASSERT_EQ(lines.size(), 46 + 1) << plain.out.toStdString(); // a line feed ends each line
+    EXPECT_TRUE(lines[0].startsWith(QString::fromUtf8("Konfiguracja sprzętowa:\t\t")));
+    EXPECT_TRUE(lines[1].endsWith(" H.67 S.37")) << lines[1].toStdString();
+    const char* const expected[] = {
+        "Wersja Urzadzenia:\t\t\td.4",
+        "Numer Seryjny:\t\t\t\t12345",
+        "Nr rejestracyjny: :\t\t\t\tZT 1039A",
+        "Data Montażu: :\t\t\t\t2024/05/17",
+        "Układ Cylindrów: :\t\t\tR - Rzędowy",
+        "Rodzaj wtryskiwacza gazowego\t\t\tMatrix - Fast",
+        "Mapa zaawansowana",
+    };
+    for (const char* line : expected)
+        EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
+
+    const QString file = dir.filePath("report.txt");
+    const CliRun saved = cli({"report", "--out", file});
+    ASSERT_EQ(saved.code, 0) << saved.err.toStdString();
+    EXPECT_EQ(saved.out.trimmed(), QStringLiteral("46 lines in %1").arg(file));
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(written.readAll());
+    EXPECT_EQ(text.section(u'\n', 1), plain.out.section(u'\n', 1)) << "the same report, but for the time";
+
+    const CliRun json = cli({"--json", "report"});
+    ASSERT_EQ(json.code, 0);
+    const QJsonArray jsonLines = QJsonDocument::fromJson(json.out.toUtf8()).object().value("lines").toArray();
+    ASSERT_EQ(jsonLines.size(), 46);
+    EXPECT_EQ(jsonLines[0].toObject().value("colour").toString(), "red");
+    EXPECT_EQ(jsonLines[6].toObject().value("colour").toString(), "green");
+
+    EXPECT_EQ(cli({"report", "--out", dir.filePath("no/such/folder/report.txt")}).code, 8);
+
+    // Reads only: "d", "P", the car data; no word, table or car-data write.
+    sim.reset();
+    QFile frames(trace);
+    ASSERT_TRUE(frames.open(QIODevice::ReadOnly));
+    int count = 0;
+    for (const QByteArray& line : frames.readAll().split('\n')) {
+        if (line.isEmpty())
+            continue;
+        ++count;
+        const QByteArray command = line.split(' ').value(1);
+        for (const char* write : {"4b", "45", "44", "4d", "55"})
+            EXPECT_NE(command, QByteArray(write)) << line.toStdString();
+    }
+    EXPECT_GT(count, 64);
+}
+
 // Every failure: one line on stderr and its own exit code.
 struct FailureCase {
     const char* name;
@@ -448,7 +506,7 @@ TEST_F(CliEndToEnd, ExportRefusesWhatIsNoRecording)
         {{"export-csv", dir.filePath("missing.jovr")}, 8, "cannot read"},
         {{"export-csv", noRecord, "--ignition", "7"}, 2, "--ignition"},
         {{"export-csv"}, 2, "usage: zantrel-cli export-csv"},
-        {{"--port", "/dev/null", "live", "--out", "x.csv"}, 2, "for export-csv only"},
+        {{"--port", "/dev/null", "live", "--out", "x.csv"}, 2, "for export-csv and report only"},
         {{"record", "x.jovr"}, 2, "no port given"},
     };
     for (const auto& c : cases) {
