@@ -9,8 +9,9 @@
 // scheduler's.
 #include "PortLink.h"
 #include "base/LanguageStrings.h"
-#include "base/Prompter.h"
+#include "base/DecliningPrompter.h"
 #include "config/ParameterTransfer.h"
+#include "config/QuietTransferView.h"
 #include "image/ControllerImage.h"
 #include "image/ParameterTable.h"
 #include "launcher/EcuSimProcess.h"
@@ -45,21 +46,6 @@ constexpr double kFloorMs =
 // A slot value no reply can leave behind, to count the words a read-all took.
 constexpr qint32 kUnread = 0x7FFFFFFF;
 
-class QuietView final : public ParameterTransferView {
-public:
-    void SetProgressMaximum(int) override {}
-    void SetProgressPosition(int) override {}
-    void StepProgress() override {}
-    std::vector<int> RefreshAfterRead() override { return {}; }
-    void ShowNote(const QString&) override {}
-};
-
-class NoPrompter final : public Prompter {
-public:
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    void Inform(const QString&, const QString&) override {}
-};
-
 struct Transfer {
     Transfer(EcuLink& link, StepTimer& timer)
         : gate(link, timer)
@@ -84,8 +70,8 @@ struct Transfer {
     LinkGate gate;
     ControllerImage image;
     ParameterTable& table = image.Parameters();
-    QuietView view;
-    NoPrompter prompter;
+    QuietTransferView view;
+    DecliningPrompter prompter;
     LanguageStrings texts;
     ParameterTransfer transfer;
 };

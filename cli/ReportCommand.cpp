@@ -3,9 +3,10 @@
 #include "app/MenuTable.h"
 #include "base/EntryFilters.h"
 #include "base/LanguageStrings.h"
-#include "base/Prompter.h"
+#include "base/DecliningPrompter.h"
 #include "config/ParameterEditors.h"
 #include "config/ParameterTransfer.h"
+#include "config/QuietTransferView.h"
 #include "config/PlainEditorScreen.h"
 #include "image/CarDataBlock.h"
 #include "image/ControllerImage.h"
@@ -29,23 +30,6 @@
 namespace zantrel::cli {
 
 namespace {
-
-// The editors need a transfer to exist; the report only reads, so nothing is shown and
-// no question is asked.
-class SilentTransferView final : public ParameterTransferView {
-public:
-    void SetProgressMaximum(int) override {}
-    void SetProgressPosition(int) override {}
-    void StepProgress() override {}
-    std::vector<int> RefreshAfterRead() override { return {}; }
-    void ShowNote(const QString&) override {}
-};
-
-class NoPrompter final : public Prompter {
-public:
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    void Inform(const QString&, const QString&) override {}
-};
 
 QString menuCaption(QStringView name)
 {
@@ -102,10 +86,11 @@ ExitCode RunReport(CliContext& c)
     // that refresh sets in words 22 and 47 stay in this copy: the report writes nothing.
     const LanguageStrings texts;
     const Separators separators = SeparatorsOf();
+    // The editors need a transfer to exist; nothing goes through it.
     PauseStepTimer timer(c.session.pause());
     LinkGate gate(c.session.link(), timer);
-    SilentTransferView view;
-    NoPrompter prompter;
+    QuietTransferView view;
+    DecliningPrompter prompter;
     ParameterTransfer transfer(gate, image, view, prompter, texts);
     PlainEditorScreen screen;
     ParameterEditors editors(image.Parameters(), transfer, screen, prompter, texts, separators);
