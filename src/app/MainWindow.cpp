@@ -489,6 +489,7 @@ void TForm1::StopAdaptation()
             (this->*row.timer).stop();
     }
     adaptationRunning_ = false;
+    emit AdaptationStopped();
 }
 
 void TForm1::WidenByOnePixel()

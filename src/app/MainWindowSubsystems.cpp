@@ -1,12 +1,17 @@
 // The main window builds its secondary windows and wires each subsystem in.
 #include "app/MainWindow.h"
 
+#include "adapt/AdaptationTab.h"
+
 #include "config/InjectorNoiseWindow.h"
 #include "config/InjectorSettingsWindow.h"
 #include "config/ParameterEditorTabs.h"
 #include "config/ParameterTransferUi.h"
 #include "config/TurboPressureWindow.h"
+#include "image/ControllerImage.h"
+#include "link/ConnectingWindow.h"
 #include "link/LinkBusyUi.h"
+#include "link/PortChooserWindow.h"
 #include "link/PortMenu.h"
 #include "live/DiagnosticTimes.h"
 #include "live/LiveView.h"
@@ -31,6 +36,7 @@
 #include "service/ReserveGaugeWindow.h"
 #include "service/WorkingTimeUi.h"
 
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace zantrel {
@@ -62,6 +68,15 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     parameterTabs_->Editors().OnIgnitionTypeWritten([maps] { maps->Editor().ReencodeSpeedPoints(); });
     new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
     new ErrorCodesUi(*this, commands_, live.Record(), texts_, prompter_, *live.Panel().AbLEDError);
+    auto* adaptation = new AdaptationTab(
+        *this, live.AdaptationMeter(),
+        {link_, commands_, live.Poll(), live.Record(), gate_, image_, parameterTabs_->Editors(), parameterTabs_->Screen(),
+         maps->Editor().History(), prompter_, texts_, separators_.decimal},
+        {{&TimerAutoTemp, &TimerNaBenz1, &TimerWdepniecieBenzyna, &TimerNaGaz1, &TimerWdepniecieLPG, &TimerNaBenz2,
+          &TimerOpoznienie1, &TimerWolneRpmBenz, &TimerNaGaz2, &TimerOpoznienie2, &TimerWolneRpmLPG},
+         &TimerVizualizacja, &TimerAutoconnect},
+        *transferUi_->ProgressBar1, maps->Editor(), [this](bool running) { SetAdaptationRunning(running); });
+    connect(this, &TForm1::AdaptationStopped, adaptation, &AdaptationTab::StoppedByShell);
     injectorButtons_ = new InjectorButtons(*this, commands_, live.Record(), texts_, prompter_, Tab(TabId::TabSheet10));
     // Below the injection times, above the column's closing stretch.
     QVBoxLayout* diagnostics = live.Diagnostics().Column;
