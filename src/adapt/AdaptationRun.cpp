@@ -359,11 +359,12 @@ void AdaptationRun::finish()
 void AdaptationRun::finished(JobOutcome outcome)
 {
     writing_ = false;
-    // Even a write cut short has changed entries that the undo must be able to restore.
-    parts_.history.Record(std::move(finishUndo_));
-    finishUndo_.clear();
+    // The run has replaced the maps as a whole, so the undo history starts afresh, with
+    // the run as its step. Even a write cut short has changed entries that it restores.
     emit parts_.image.MapsChanged();
     emit parts_.image.ParametersChanged();
+    parts_.history.Record(std::move(finishUndo_));
+    finishUndo_.clear();
     view_.FinishWritten();
     view_.HoldLiveTimers(false);
     stopRun(outcome == JobOutcome::Completed ? Text::AdaptFinished : Text::AdaptWritesIncomplete);
