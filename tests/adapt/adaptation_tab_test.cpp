@@ -4,6 +4,7 @@
 #include "config/ParameterUnits.h"
 #include "image/ParameterTable.h"
 #include "maps/MapBands.h"
+#include "maps/MapCellGrid.h"
 
 #include "sim/SimRig.h"
 #include "support/MainWindowFixture.h"
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 
 #include <array>
 #include <vector>
@@ -135,6 +137,24 @@ TEST_F(AdaptationTabTest, AWholeRunOnTheDriverWritesTheCorrectionsAndCofnijTakes
     EXPECT_EQ(image.Maps().map.Cell(3, 1), 115);
     EXPECT_EQ(table.word(1), before.words[0]);
     EXPECT_FALSE(tab->ButtonCofnijAutoadaptacje->isEnabled());
+}
+
+TEST_F(AdaptationTabTest, CtrlZOnTheMapGridTakesTheRunBack)
+{
+    const ControllerState before = controller();
+    tab->ButtonRozpocznijAuto->click();
+    tickSteps(20000);
+    ASSERT_EQ(tab->MemoAutoadaptacja->toPlainText(), "Autoadaptacja została zakończona");
+    ASSERT_NE(controller(), before);
+    window->SelectTab(TabId::TabSheet6);
+    auto* grid = window->findChild<MapCellGrid*>(QStringLiteral("StringGridMapa"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->item(3, 1)->text(), "+32") << "the map tab shows the adapted map";
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(controller(), before);
+    EXPECT_EQ(grid->item(3, 1)->text(), "+15");
 }
 
 TEST_F(AdaptationTabTest, LeavingTheTabAsksAndYesStopsTheRun)
