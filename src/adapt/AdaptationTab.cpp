@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -71,6 +72,12 @@ AdaptationTab::AdaptationTab(ShellWindow& window, AdaptationSpeedMeter& meter, c
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(row.intervalMs);
         connect(timer, &QTimer::timeout, this, [this, step = row.step] { run_.Tick(step); });
+    }
+    for (QObject* up = window.Tab(TabId::TabSheet5); up; up = up->parent()) {
+        if (auto* pages = qobject_cast<QTabWidget*>(up)) {
+            connect(pages, &QTabWidget::currentChanged, this, &AdaptationTab::pageChanged);
+            break;
+        }
     }
     connect(ButtonRozpocznijAuto, &QPushButton::clicked, this, [this] { run_.ButtonPressed(); });
     connect(ButtonCofnijAutoadaptacje, &QPushButton::clicked, this, &AdaptationTab::undo);
@@ -138,8 +145,13 @@ void AdaptationTab::RefreshTexts()
         MemoAutoadaptacja->setPlainText(texts_[Text::AdaptIdleInstruction]);
 }
 
-void AdaptationTab::StoppedByShell()
+void AdaptationTab::pageChanged()
 {
+    if (run_.Step() == AdaptStep::Idle)
+        return;
+    for (const QTimer* timer : timers_.steps)
+        if (timer->isActive())
+            return;
     run_.Abort(true);
 }
 

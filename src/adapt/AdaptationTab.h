@@ -48,9 +48,6 @@ public:
     QProgressBar* ProgressAd = nullptr;
 
     AdaptationRun& Run() { return run_; }
-    // The shell has stopped the run (its tab was left, the window closes) and started the
-    // live-data timer again.
-    void StoppedByShell();
     // The texts after a change of language.
     void RefreshTexts();
 
@@ -65,6 +62,9 @@ public:
 
 private:
     void build(QWidget* page, AdaptationSpeedMeter& meter);
+    // After a change of page: when the shell has stopped the step timers (its leave-tab
+    // question was answered Yes, and it started the live-data timer again), the run ends.
+    void pageChanged();
     void undo();
 
     const LanguageStrings& texts_;

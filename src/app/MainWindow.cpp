@@ -489,7 +489,6 @@ void TForm1::StopAdaptation()
             (this->*row.timer).stop();
     }
     adaptationRunning_ = false;
-    emit AdaptationStopped();
 }
 
 void TForm1::WidenByOnePixel()

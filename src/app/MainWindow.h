@@ -158,8 +158,6 @@ public:
 signals:
     // The shutdown steps have run; the message loop may end.
     void ShutdownComplete();
-    // The adaptation's step timers have been stopped by the shell.
-    void AdaptationStopped();
 
 protected:
     bool event(QEvent* event) override;

@@ -68,7 +68,7 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     parameterTabs_->Editors().OnIgnitionTypeWritten([maps] { maps->Editor().ReencodeSpeedPoints(); });
     new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
     new ErrorCodesUi(*this, commands_, live.Record(), texts_, prompter_, *live.Panel().AbLEDError);
-    auto* adaptation = new AdaptationTab(
+    new AdaptationTab(
         *this, live.AdaptationMeter(),
         {link_, commands_, live.Poll(), live.Record(), gate_, image_, parameterTabs_->Editors(), parameterTabs_->Screen(),
          maps->Editor().History(), prompter_, texts_, separators_.decimal},
@@ -76,7 +76,6 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
           &TimerOpoznienie1, &TimerWolneRpmBenz, &TimerNaGaz2, &TimerOpoznienie2, &TimerWolneRpmLPG},
          &TimerVizualizacja, &TimerAutoconnect},
         *transferUi_->ProgressBar1, maps->Editor(), [this](bool running) { SetAdaptationRunning(running); });
-    connect(this, &TForm1::AdaptationStopped, adaptation, &AdaptationTab::StoppedByShell);
     injectorButtons_ = new InjectorButtons(*this, commands_, live.Record(), texts_, prompter_, Tab(TabId::TabSheet10));
     // Below the injection times, above the column's closing stretch.
     QVBoxLayout* diagnostics = live.Diagnostics().Column;
