@@ -1,6 +1,7 @@
 #include "adapt/AdaptRig.h"
 
 #include "config/ConfigBitFields.h"
+#include "config/ParameterConversions.h"
 
 using namespace zantrel;
 using zantrel::test::AdaptRunTest;
@@ -244,6 +245,73 @@ TEST_F(AdaptRunTest, AbortStopsTheStepsAndKeepsWhatWasWritten)
     EXPECT_EQ(image.Parameters().word(1), enrichment);
     run.Tick(AdaptStep::SpeedGatePetrol);
     EXPECT_TRUE(clock.frames().isEmpty()) << "a late tick of a stopped step does nothing";
+}
+
+} // namespace
+
+namespace {
+
+// The parameter words a frame list writes, in order ("K" carries the index).
+std::vector<int> WordsWritten(const QStringList& frames)
+{
+    std::vector<int> words;
+    for (const QString& frame : frames)
+        if (frame.startsWith(u'K'))
+            words.push_back(frame.mid(2, 2).toInt(nullptr, 16));
+    return words;
+}
+
+TEST_F(AdaptRunTest, TheFinishWritesItsWordsInOrderHeldByTheirWriters)
+{
+    screen["ComboBoxPodcisnienieReduktora"].items = {"Odlaczone", "Podlaczone"};
+    screen["EditCzasWtryskuPrzyObciazeniu"].items = {"a", "b", "c"};
+    screen["EditCzasWtryskuPrzyObciazeniu"].item = 1;
+    image.Maps().map.Set(3, 1, 115);
+    SetShadowField(image.Parameters(), ConfigField::MapKind, 1);
+    image.Parameters()[18] = 1500;
+    throughPetrolLoad(600);
+    engine.pressureCounts = 1377; // 1.40 bar
+    throughGasLoad(690);
+    engine = {2600, false, 60, 500, 1377};
+    tickUntil(AdaptStep::SteadyOnPetrol, 60);
+    tickUntil(AdaptStep::ToGasSecond, 310);
+    engine = {2600, true, 60, 575, 606}; // 0.70 bar
+    tickUntil(AdaptStep::SteadyOnGas, 60);
+    clock.clearEvents();
+    for (int i = 0; i < 310 && run.Running(); ++i)
+        tick();
+    ASSERT_FALSE(run.Running());
+    EXPECT_EQ(view.message, "Autoadaptacja została zakończona");
+    EXPECT_EQ(view.button, "START");
+    EXPECT_FALSE(view.liveHeld);
+
+    const std::vector<int> order{3, 22, 18, 24, 45};
+    EXPECT_EQ(WordsWritten(clock.frames()), order);
+    EXPECT_EQ(sent('F'), kMapCells);
+    EXPECT_EQ(sent('!'), kCurvePoints);
+    // A swing of 0.70 bar: the vacuum line is connected, beep 0.40 bar, and the cut-off of
+    // 0.35 bar is stored at the writer's floor of 0.4 bar and shown so.
+    EXPECT_EQ(screen["ComboBoxPodcisnienieReduktora"].item, 1);
+    EXPECT_EQ((image.Parameters().word(22) >> 15) & 1, 1);
+    EXPECT_EQ(screen["EditCisnienieBeep"].text, "0,40");
+    EXPECT_EQ(screen["EditCisnienieWylaczenia"].text, "0,40");
+    EXPECT_EQ(image.Parameters().word(18), quint16(PressureCodeFromBar(0.4)));
+    EXPECT_EQ(image.Parameters().word(24), quint16(PressureCodeFromBar(0.4)));
+    // 500 and 575 ticks: 2.17 and 2.50 ms, a difference of 0.33 ms.
+    EXPECT_EQ(view.fields[AdaptField::SteadyDifference], "0,33 ms");
+    EXPECT_EQ(screen["EditPrzesuniecie"].text, "0,33");
+    EXPECT_EQ(image.Maps().map.Cell(3, 1), 132);
+    EXPECT_EQ(image.Maps().map.Cell(0, 2), 128);
+    EXPECT_EQ(image.Maps().curve.bytes[0], 128);
+
+    // One undo step holds every word the run changed and every entry it wrote.
+    const std::optional<EditStep> undo = history.TakeUndo();
+    ASSERT_TRUE(undo);
+    int words = 0;
+    for (const EditChange& change : *undo)
+        words += change.target == EditTarget::ParameterWord;
+    EXPECT_EQ(words, 6);
+    EXPECT_EQ(undo->size(), size_t(6 + kMapCells + kCurvePoints));
 }
 
 } // namespace
