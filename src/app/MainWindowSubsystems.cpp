@@ -70,8 +70,8 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     new ErrorCodesUi(*this, commands_, live.Record(), texts_, prompter_, *live.Panel().AbLEDError);
     new AdaptationTab(
         *this, live.AdaptationMeter(),
-        {link_, commands_, live.Poll(), live.Record(), gate_, image_, parameterTabs_->Editors(), parameterTabs_->Screen(),
-         maps->Editor().History(), prompter_, texts_, separators_.decimal},
+        {link_, commands_, live.Poll(), live.Record(), gate_, image_, parameterTabs_->Editors(),
+         parameterTabs_->Screen(), maps->Editor().History(), prompter_, texts_, separators_.decimal},
         {{&TimerAutoTemp, &TimerNaBenz1, &TimerWdepniecieBenzyna, &TimerNaGaz1, &TimerWdepniecieLPG, &TimerNaBenz2,
           &TimerOpoznienie1, &TimerWolneRpmBenz, &TimerNaGaz2, &TimerOpoznienie2, &TimerWolneRpmLPG},
          &TimerVizualizacja, &TimerAutoconnect},

@@ -109,7 +109,9 @@ TEST_F(AdaptationTabTest, AWholeRunOnTheDriverWritesTheCorrectionsAndCofnijTakes
     EXPECT_EQ(after.words[0], 132);
     // The idle correction and the pressures as their fields show them, held by their writers.
     const QChar sep = window->EntrySeparators().decimal;
-    const auto parsed = [sep](const QString& text) { return text.left(text.indexOf(u' ')).replace(sep, u'.').toDouble(); };
+    const auto parsed = [sep](const QString& text) {
+        return text.left(text.indexOf(u' ')).replace(sep, u'.').toDouble();
+    };
     const double difference = parsed(field("EditRoznicaWolne"));
     EXPECT_NEAR(difference, run.GasSteady() - run.PetrolSteady(), 0.005);
     EXPECT_GT(difference, 0.5) << "gas times are longer than petrol times";
