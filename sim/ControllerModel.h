@@ -46,6 +46,8 @@ public:
     static constexpr quint8 kSoftwareByte = 37;
 
     const TableMemory& tables() const { return tables_; }
+    // A parameter word as the controller keeps it.
+    quint16 parameter(int index) const { return params_.word(index); }
 
 private:
     void step(double seconds);

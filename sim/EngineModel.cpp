@@ -46,7 +46,7 @@ void EngineModel::step(double seconds, bool onGas)
     if (seconds <= 0.0)
         return;
     seconds_ += seconds;
-    demand_ = DemandAt(scenario_, seconds_);
+    demand_ = scenario_ == Scenario::Adapt ? driver_.step(seconds, reducerC_, onGas) : DemandAt(scenario_, seconds_);
     reducerC_ = approach(reducerC_, kReducerWarmC, seconds, kReducerTau);
     gasC_ = approach(gasC_, ambientC_ + kGasWarmRise, seconds, kGasTau);
     const double sag = kPressureSagPerMs * std::max(0.0, demand_.petrolMs - 3.0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/AdaptDriver.h"
 #include "sim/Scenario.h"
 
 namespace zantrel::sim {
@@ -28,6 +29,7 @@ private:
     double probeVolts(double amplitude, double hz, double phase) const;
 
     Scenario scenario_;
+    AdaptDriver driver_;
     double ambientC_;
     double seconds_ = 0.0;
     EngineDemand demand_;

@@ -49,10 +49,11 @@ struct ScenarioRow {
     EngineDemand (*demand)(double);
 };
 
-constexpr std::array<ScenarioRow, 3> kScenarios{{
+constexpr std::array<ScenarioRow, 4> kScenarios{{
     {Scenario::Idle, "idle", &idle},
     {Scenario::Drive, "drive", &drive},
     {Scenario::Stab, "stab", &stab},
+    {Scenario::Adapt, "adapt", &idle},
 }};
 
 const ScenarioRow& rowOf(Scenario scenario)

@@ -1,6 +1,8 @@
 // The main window builds its secondary windows and wires each subsystem in.
 #include "app/MainWindow.h"
 
+#include "adapt/AdaptationTab.h"
+
 #include "config/InjectorNoiseWindow.h"
 #include "config/InjectorSettingsWindow.h"
 #include "config/ParameterEditorTabs.h"
@@ -66,6 +68,14 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     parameterTabs_->Editors().OnIgnitionTypeWritten([maps] { maps->Editor().ReencodeSpeedPoints(); });
     new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
     new ErrorCodesUi(*this, commands_, live.Record(), texts_, prompter_, *live.Panel().AbLEDError);
+    new AdaptationTab(
+        *this, live.AdaptationMeter(),
+        {link_, commands_, live.Poll(), live.Record(), gate_, image_, parameterTabs_->Editors(),
+         parameterTabs_->Screen(), maps->Editor().History(), prompter_, texts_, separators_.decimal},
+        {{&TimerAutoTemp, &TimerNaBenz1, &TimerWdepniecieBenzyna, &TimerNaGaz1, &TimerWdepniecieLPG, &TimerNaBenz2,
+          &TimerOpoznienie1, &TimerWolneRpmBenz, &TimerNaGaz2, &TimerOpoznienie2, &TimerWolneRpmLPG},
+         &TimerVizualizacja, &TimerAutoconnect},
+        *transferUi_->ProgressBar1, maps->Editor(), [this](bool running) { SetAdaptationRunning(running); });
     injectorButtons_ = new InjectorButtons(*this, commands_, live.Record(), texts_, prompter_, Tab(TabId::TabSheet10));
     // Below the injection times, above the column's closing stretch.
     QVBoxLayout* diagnostics = live.Diagnostics().Column;

@@ -124,6 +124,38 @@ constexpr TextRow kRows[] = {
     {Text::ReportReducer, 0, "reduktora"},
     {Text::ReportPage, 0, "Strona %1 z %2"},
     {Text::ReportCharacterMissing, 0, "Znaku \"%1\" nie można zapisać w pliku. Plik nie został zapisany."},
+    // Auto-adaptation
+    {Text::AdaptIdleInstruction, 10500,
+     "Włącz odbiorniki w aucie takie jak: nadmuch powietrza, światła - aby lekko obciążyć silnik. Następnie "
+     "naciśnij przycisk START."},
+    {Text::AdaptStart, 10501, "START"},
+    {Text::AdaptAbort, 10502, "PRZERWIJ"},
+    {Text::AdaptWaitReducer, 10503, "Czekaj aż reduktor osiągnie 50 Stopni Celsjusza"},
+    {Text::AdaptReducerReached, 10504, "Osiągnięto temperaturę"},
+    {Text::AdaptSwitchToPetrol, 10505, "Przełącz na benzynę"},
+    {Text::AdaptStabPedal, 10506,
+     "Wciskaj gwałtownie i puszczaj pedał gazu. Powtarzaj tą czynność aż do następnej komendy."},
+    {Text::AdaptRaiseSpeed, 10507, "Proszę zwiększyć obroty powyżej 1500"},
+    {Text::AdaptSwitchToGas, 10508, "Przełącz na gaz"},
+    {Text::AdaptHoldSpeed, 10509,
+     "Ustaw obroty silnika pomiędzy 2500-2700 obr/min i nie zmieniaj obciążenia aż do zakończenia autoadaptacji"},
+    {Text::AdaptFinished, 10510, "Autoadaptacja została zakończona"},
+    {Text::AdaptNoPetrolLoad, 10511,
+     "Nie zmierzono czasu wtrysku benzyny (obciążenie na benzynie 0 ms). Autoadaptacja została przerwana, "
+     "niczego nie zapisano."},
+    {Text::AdaptLinkLost, 10512, "Brak odpowiedzi sterownika - autoadaptacja czeka na dane"},
+    {Text::AdaptUndo, 10513, "Cofnij"},
+    {Text::AdaptPetrolLoadLabel, 10514, "obciazenie na benzynie"},
+    {Text::AdaptGasLoadLabel, 10515, "obciazenie na gazie"},
+    {Text::AdaptPressureMaxLabel, 10516, "maksymalne cisnienie gazu"},
+    {Text::AdaptPetrolSteadyLabel, 10517, "czas wtrysku benzyny na biegu jalowym"},
+    {Text::AdaptGasSteadyLabel, 10518, "czas wtrysku gazu na biegu jalowym"},
+    {Text::AdaptPressureMinLabel, 10519, "minimalne cisnienie gazu"},
+    {Text::AdaptSteadyDifferenceLabel, 10520, "Korekta czasu wtrysku na biegu jalowym"},
+    {Text::AdaptCorrectionLabel, 10521, "korekta"},
+    {Text::AdaptWritesIncomplete, 10522,
+     "Zapis wyników autoadaptacji nie został ukończony - sprawdź połączenie i odczytaj parametry."},
+    {Text::AdaptNothingToUndo, 10523, "Brak zapisanej autoadaptacji do cofnięcia."},
 };
 
 static_assert(RowsFollowEnumOrder(kRows, &TextRow::key, Text::Count), "one row per Text, in enum order");

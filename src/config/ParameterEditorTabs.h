@@ -27,6 +27,8 @@ public:
                         const LanguageStrings& texts, const ControllerIdentity& identity);
 
     ParameterEditors& Editors() { return editors_; }
+    // The parameter controls by name, for writers outside the tabs.
+    EditorScreen& Screen() { return screen_; }
     // The table-to-screen refresh that follows every read-all; the words it set bits in.
     std::vector<int> RefreshAfterRead();
 

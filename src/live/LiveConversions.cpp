@@ -99,6 +99,11 @@ float PressureFromCounts(quint32 counts)
     return float((double(counts) * 0.001221001 + 0.202) * 0.74415835689834791);
 }
 
+float PressureFromCountsAdapt(quint32 counts)
+{
+    return float((double(counts) * 0.00122 + 0.202) * 0.74415835689834791);
+}
+
 float LambdaVolts(quint32 counts)
 {
     return float(double(counts) * 5.0 * (1.0 / 4095.0));

@@ -27,6 +27,8 @@ quint32 RpmToPeriod(int rpm, int ignitionType);
 
 int TemperatureFromWord(quint32 word); // the low 16 bits as a signed number, degrees C
 float PressureFromCounts(quint32 counts); // bar, as shown live
+// Bar as the adaptation measures it, in the steps of the pressure parameters.
+float PressureFromCountsAdapt(quint32 counts);
 float LambdaVolts(quint32 counts);
 
 // The gas injection time as a percentage of the petrol time; none while the petrol time

@@ -11,7 +11,9 @@ namespace zantrel {
 // they were and redoing it writes them as the edit left them. The values are those the
 // entry's writer takes: a byte for cells and curve points, the shown value (rpm, 0.1 ms)
 // for a point, which is encoded again when written back.
-enum class EditTarget { MapCell, MapPoint, CurvePoint };
+// A parameter word joins a step when a run writes words together with the maps; its
+// value is the 16-bit word.
+enum class EditTarget { MapCell, MapPoint, CurvePoint, ParameterWord };
 
 struct EditChange {
     EditTarget target = EditTarget::MapCell;

@@ -7,6 +7,7 @@
 #include "image/ParameterWordIndex.h"
 #include "link/LinkGate.h"
 #include "link/LinkJob.h"
+#include "link/WriteSequences.h"
 #include "live/LiveRecord.h"
 #include "maps/MapBands.h"
 #include "maps/MapTransfer.h"
@@ -248,6 +249,7 @@ bool MapEditor::writeBack(const EditStep& step, bool undoing)
     auto report = std::make_shared<MapTransferReport>();
     LinkJob job;
     int position = 0;
+    bool wordsRestored = false;
     const auto restore = [&](const EditChange& c) {
         if (undoing && !c.knownBefore)
             return;
@@ -266,6 +268,12 @@ bool MapEditor::writeBack(const EditStep& step, bool undoing)
             if (Maps().curve.bytes[i] != wanted)
                 addCurvePoint(job, c.index, quint8(wanted), ++position);
             break;
+        case EditTarget::ParameterWord:
+            if (restoreWord(c.index, quint16(wanted))) {
+                WriteParameter(job, quint8(c.index), wanted, kWordPauseMs);
+                wordsRestored = true;
+            }
+            break;
         }
     };
     if (undoing) {
@@ -275,7 +283,22 @@ bool MapEditor::writeBack(const EditStep& step, bool undoing)
         for (const EditChange& c : step)
             restore(c);
     }
+    if (wordsRestored)
+        job.Then([this] { emit image_.ParametersChanged(); });
     return run(std::move(job), position, {}, report);
+}
+
+// The word and, for a bit-packed one, its shadow take the value; false when the table
+// holds it already.
+bool MapEditor::restoreWord(int index, quint16 word)
+{
+    ParameterTable& table = image_.Parameters();
+    if (index < 0 || index >= ParameterTable::kWords || table.word(index) == word)
+        return false;
+    table[index] = ParameterTable::SlotValueOf(index, word);
+    if (const std::optional<int> shadow = ParameterTable::ShadowOfWord(index))
+        table[*shadow] = table[index];
+    return true;
 }
 
 bool MapEditor::EditPoints(const std::array<QString, kMapPoints>& texts)

@@ -103,6 +103,8 @@ private:
     bool writeCells(const ByteChanges& changes);
     bool writeCurve(const ByteChanges& changes);
     bool writeBack(const EditStep& step, bool undoing);
+    bool restoreWord(int index, quint16 word);
+    static constexpr int kWordPauseMs = 10;
     // An entry's write, then its display and the progress bar's position.
     void addCell(LinkJob& job, int index, quint8 byte, int position, const std::shared_ptr<MapTransferReport>& report);
     void addPoint(LinkJob& job, int index, int value, int position);
