@@ -6,7 +6,7 @@ namespace zantrel::cli {
 
 std::span<const CliCommand> CliCommandTable()
 {
-    static constexpr std::array<CliCommand, 14> kCommands{{
+    static constexpr std::array<CliCommand, 17> kCommands{{
         {"identify", "", 0, 0, true, "hardware and software bytes, variant and cylinders", &CheckNothing,
          &RunIdentify},
         {"read-params", "", 0, 0, true, "the 64 parameter words", &CheckNothing, &RunReadParams},
@@ -36,6 +36,14 @@ std::span<const CliCommand> CliCommandTable()
         {"write-point", "I VALUE", 2, 2, true,
          "write map point I: 0..5 a speed in rpm, 6..16 a time in ms; read it back", &CheckWritePoint,
          &RunWritePoint},
+        // Parameter files
+        {"save-params", "FILE", 1, 1, true, "the 64 words and the maps from the controller into a .qevp file",
+         &CheckNothing, &RunSaveParams},
+        {"load-params", "FILE [--dry-run]", 1, 1, true,
+         "what a .qevp file would change on the controller; without --dry-run it is written and read back",
+         &CheckNothing, &RunLoadParams},
+        {"show-params", "FILE", 1, 1, false, "a .qevp file decoded, in units (no port needed)", &CheckNothing,
+         &RunShowParams, false},
     }};
     return kCommands;
 }

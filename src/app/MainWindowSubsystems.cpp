@@ -4,9 +4,13 @@
 #include "config/InjectorNoiseWindow.h"
 #include "config/InjectorSettingsWindow.h"
 #include "config/ParameterEditorTabs.h"
+#include "config/ParameterFilesUi.h"
 #include "config/ParameterTransferUi.h"
 #include "config/TurboPressureWindow.h"
+#include "image/ControllerImage.h"
+#include "link/ConnectingWindow.h"
 #include "link/LinkBusyUi.h"
+#include "link/PortChooserWindow.h"
 #include "link/PortMenu.h"
 #include "live/DiagnosticTimes.h"
 #include "live/LiveView.h"
@@ -31,6 +35,7 @@
 #include "service/ReserveGaugeWindow.h"
 #include "service/WorkingTimeUi.h"
 
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace zantrel {
@@ -77,6 +82,9 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     connect(&live, &LiveView::GasLevelShown, reserveGauge_, &ReserveGaugeUi::ShowGasLevel);
     idleCorrection_ = new IdleCorrectionUi(*this, *Form11, *factory_);
     reports_ = new ReportsUi(*this, *Form5, *Form9, *Form11, texts_, prompter_);
+    new ParameterFilesUi(*this, gate_, image_, transferUi_->Transfer(), *transferUi_, reports_->Screen(), prompter_,
+                         texts_, WorkingDirectory(),
+                         [this] { parameterTabs_->Editors().Refresh(false, image_.Identity()); });
     recorder_ = new RecorderControls(*this, live.Poll(), live.Record(), portMenu_->Manager(), texts_, prompter_);
     replay_ = new ReplayControls(*this, TimerVizualizacjaDEMO, live, portMenu_->Manager(), texts_, prompter_);
     // From the loop, so that a message about the file shows over the window.

@@ -116,6 +116,16 @@ enum class Text {
     ReportReducer,
     ReportPage,
     ReportCharacterMissing,
+    // Parameter files and injector presets
+    ParameterWordLabel,
+    FileCompareCaption,
+    FileSameAsController,
+    FileWordDifference,
+    FileMapDifferences,
+    WriteToController,
+    CancelButton,
+    FileLoadStopped,
+    InjectorSettingsCaption,
     Count
 };
 
