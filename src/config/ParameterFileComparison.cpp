@@ -57,11 +57,10 @@ QString WordValueText(const ParameterTable& table, int index, QChar decimalSepar
     default:
         break;
     }
-    if (const std::optional<QString> text = ParameterText(table, index, decimalSeparator)) {
-        const char* unit = unitOf(row.encoding);
-        return unit ? *text + u' ' + QString::fromUtf8(unit) : *text;
-    }
-    return QString::number(WordValue(table, index));
+    const QString text =
+        ParameterText(table, index, decimalSeparator).value_or(QString::number(WordValue(table, index)));
+    const char* unit = unitOf(row.encoding);
+    return unit ? text + u' ' + QString::fromUtf8(unit) : text;
 }
 
 QString WordLabel(const LanguageStrings& texts, int index)
