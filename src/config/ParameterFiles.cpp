@@ -7,6 +7,7 @@
 #include "config/ParameterTransfer.h"
 #include "image/ControllerImage.h"
 #include "image/ParameterWordIndex.h"
+#include "link/EcuLink.h"
 #include "link/LinkGate.h"
 #include "link/LinkJob.h"
 
@@ -108,9 +109,16 @@ bool ParameterFiles::LoadAndProgramFrom(const QString& path)
     const std::optional<ParameterFileData> file = read(path);
     if (!file)
         return false;
+    // Without an open port nothing could be written: the program keeps what it has.
+    if (!gate_.Link().PortOpen()) {
+        prompter_.Inform(texts_[Text::Error], texts_[Text::NoConnection]);
+        return false;
+    }
     const ParameterFileComparison comparison =
         CompareParameterFile(image_.Parameters(), image_.Maps(), *file, texts_, decimal_);
-    if (!view_.ConfirmLoad(ComparisonLines(comparison, texts_)))
+    // The question pumps events: a job may have taken the link meanwhile, and the table
+    // takes the file only for a load that starts.
+    if (!view_.ConfirmLoad(ComparisonLines(comparison, texts_)) || gate_.Busy() || !gate_.Link().PortOpen())
         return false;
     LinkJob job;
     AddParameterFileLoad(job, *file, image_.Parameters(), image_.Maps(),

@@ -432,8 +432,14 @@ TEST(ParameterFilesLoad, NothingIsSentWithoutTheUsersYesOrWithoutAController)
     EXPECT_TRUE(r.rig.clock.frames().isEmpty());
     EXPECT_EQ(r.image.Parameters()[49], -20);
 
-    // Without the controller: the program takes the file, the port stays silent.
+    // With the port closed the load is refused before anything changes.
     r.rig.link.ClosePort();
+    EXPECT_FALSE(r.files.LoadAndProgramFrom(path));
+    EXPECT_EQ(r.prompter.notices.back().text, r.texts[Text::NoConnection]);
+    EXPECT_EQ(r.image.Parameters()[49], -20);
+    EXPECT_EQ(r.image.Parameters().KnownCount(), 64);
+
+    // Without the controller: the program takes the file, the port stays silent.
     ASSERT_TRUE(r.files.LoadWithoutControllerFrom(path));
     EXPECT_TRUE(r.rig.clock.frames().isEmpty());
     EXPECT_EQ(r.image.Parameters()[49], -10);
