@@ -27,6 +27,9 @@ TForm10::TForm10(QWidget* parent)
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QString::fromUtf8("Ustawienie wtryskiwaczy"));
     setModal(true);
+    // The main window's colours, taken once when the dialog is made.
+    if (parent)
+        setPalette(parent->palette());
     auto* grid = new QGridLayout;
     for (size_t i = 0; i < Edits.size(); ++i) {
         auto* edit = new QLineEdit(this);
