@@ -72,6 +72,8 @@ ParsedRequest ParseCliArguments(const QStringList& args)
                 error = QStringLiteral("--ignition takes a type 0..%1: %2").arg(kLastIgnitionType).arg(value);
         } else if (token == QLatin1String("--fast-clock")) {
             r.fastClock = true;
+        } else if (token == QLatin1String("--dry-run")) {
+            r.dryRun = true;
         } else if (isOption(token, "--count")) {
             const QString value = takeValue(args, i, QStringLiteral("--count"), &error).value_or(QString());
             r.count = ParseInteger(value);
@@ -103,6 +105,8 @@ ParsedRequest ParseCliArguments(const QStringList& args)
         return {std::nullopt, QStringLiteral("--out is for export-csv and report only")};
     if ((r.ignition || r.fastClock) && r.command != QLatin1String("export-csv"))
         return {std::nullopt, QStringLiteral("--ignition and --fast-clock are for export-csv only")};
+    if (r.dryRun && r.command != QLatin1String("load-params"))
+        return {std::nullopt, QStringLiteral("--dry-run is for load-params only")};
     if (command->needsPort && r.port.isEmpty())
         return {std::nullopt, QStringLiteral("no port given: --port PATH")};
     if (const std::optional<QString> bad = command->check(r))
@@ -125,6 +129,7 @@ QString HelpText()
         "                report: the report's file (UTF-8) instead of the standard output\n"
         "  --ignition T  export-csv: ignition type 0..6 for the engine speed (default 2, \"4 Cyl.\")\n"
         "  --fast-clock  export-csv: injection times counted at 1 843 200 Hz\n"
+        "  --dry-run     load-params: print what the file would change, write nothing\n"
         "  -h, --help    this text\n\n"
         "Commands:\n");
     for (const CliCommand& c : CliCommandTable())

@@ -16,6 +16,7 @@ struct CliRequest {
     QString out;               // export-csv: the table's file; report: the report's
     std::optional<int> ignition; // export-csv: the ignition type the speeds are read with
     bool fastClock = false;      // export-csv: injection ticks of the fast clock
+    bool dryRun = false;         // load-params: the comparison only, nothing written
     bool help = false;
     QString command;
     QStringList arguments;

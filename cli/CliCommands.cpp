@@ -6,7 +6,7 @@ namespace zantrel::cli {
 
 std::span<const CliCommand> CliCommandTable()
 {
-    static constexpr std::array<CliCommand, 15> kCommands{{
+    static constexpr std::array<CliCommand, 18> kCommands{{
         {"identify", "", 0, 0, true, "hardware and software bytes, variant and cylinders", &CheckNothing,
          &RunIdentify},
         {"read-params", "", 0, 0, true, "the 64 parameter words", &CheckNothing, &RunReadParams},
@@ -39,6 +39,14 @@ std::span<const CliCommand> CliCommandTable()
         {"report", "[--out FILE]", 0, 0, true,
          "the configuration report: device data, car data and parameters as the window shows them",
          &CheckNothing, &RunReport},
+        // Parameter files
+        {"save-params", "FILE", 1, 1, true, "the 64 words and the maps from the controller into a .qevp file",
+         &CheckNothing, &RunSaveParams},
+        {"load-params", "FILE [--dry-run]", 1, 1, true,
+         "what a .qevp file would change on the controller; without --dry-run it is written and read back",
+         &CheckNothing, &RunLoadParams},
+        {"show-params", "FILE", 1, 1, false, "a .qevp file decoded, in units (no port needed)", &CheckNothing,
+         &RunShowParams, false},
     }};
     return kCommands;
 }

@@ -5,6 +5,8 @@
 #include "ExitCodes.h"
 #include "Output.h"
 
+#include "image/InjectionMaps.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -60,5 +62,10 @@ ExitCode RunWriteCell(CliContext& context);
 std::optional<QString> CheckWritePoint(const CliRequest& request);
 ExitCode RunWritePoint(CliContext& context);
 ExitCode RunReport(CliContext& context);
+ExitCode RunSaveParams(CliContext& context);
+ExitCode RunLoadParams(CliContext& context);
+ExitCode RunShowParams(CliContext& context);
+// The maps as read-maps prints them; entries not known as "-".
+void PrintMaps(CliContext& context, const InjectionMaps& maps);
 
 } // namespace zantrel::cli

@@ -45,7 +45,18 @@ QString knownText(bool received, const QString& text)
     return received ? text : QStringLiteral("-");
 }
 
-void printMaps(CliContext& c, const InjectionMaps& maps)
+
+ExitCode noCoding(CliContext& c)
+{
+    if (!c.session.link().PortOpen())
+        return c.session.portWentAway();
+    PrintError(QStringLiteral("words 21 and 22 (ignition type, clock) were not answered"));
+    return ExitCode::NoController;
+}
+
+} // namespace
+
+void PrintMaps(CliContext& c, const InjectionMaps& maps)
 {
     const MapPoints& p = maps.points;
     QJsonArray rpm, ms, words, cells, curve;
@@ -97,16 +108,6 @@ void printMaps(CliContext& c, const InjectionMaps& maps)
     c.out.line(QStringLiteral("curve (percent):    ") + curveTexts.join(QLatin1Char(' ')));
 }
 
-ExitCode noCoding(CliContext& c)
-{
-    if (!c.session.link().PortOpen())
-        return c.session.portWentAway();
-    PrintError(QStringLiteral("words 21 and 22 (ignition type, clock) were not answered"));
-    return ExitCode::NoController;
-}
-
-} // namespace
-
 ExitCode RunReadMaps(CliContext& c)
 {
     const std::optional<PointCoding> coding = readCoding(c);
@@ -118,7 +119,7 @@ ExitCode RunReadMaps(CliContext& c)
     AddMapRead(job, maps, *coding, {}, report);
     if (RunJob(c.session.link(), std::move(job)) != JobOutcome::Completed)
         return c.session.portWentAway();
-    printMaps(c, maps);
+    PrintMaps(c, maps);
     if (report->unread == 0)
         return ExitCode::Ok;
     PrintError(QStringLiteral("%1 map entries were not answered").arg(report->unread));

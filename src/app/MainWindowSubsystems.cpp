@@ -4,8 +4,10 @@
 #include "adapt/AdaptationTab.h"
 
 #include "config/InjectorNoiseWindow.h"
+#include "config/InjectorSettingsUi.h"
 #include "config/InjectorSettingsWindow.h"
 #include "config/ParameterEditorTabs.h"
+#include "config/ParameterFilesUi.h"
 #include "config/ParameterTransferUi.h"
 #include "config/TurboPressureWindow.h"
 #include "image/ControllerImage.h"
@@ -61,6 +63,7 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     parameterTabs_ = new ParameterEditorTabs(*this, parameters_, transferUi_->Transfer(), prompter_, texts_,
                                              image_.Identity());
     transferUi_->SetRefresh([this] { return parameterTabs_->RefreshAfterRead(); });
+    new InjectorSettingsUi(*this, *Form10, parameterTabs_->Editors(), prompter_, texts_);
     LiveView& live = *liveView_;
     auto* maps = new MapsUi(*this, gate_, image_, transferUi_->Transfer(), prompter_, texts_,
                             {*Form7, *Form8, *Form9, *transferUi_->ProgressBar1, *EditStatus, live.Poll(), live.Record()});
@@ -91,6 +94,9 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     connect(&live, &LiveView::GasLevelShown, reserveGauge_, &ReserveGaugeUi::ShowGasLevel);
     idleCorrection_ = new IdleCorrectionUi(*this, *Form11, *factory_);
     reports_ = new ReportsUi(*this, *Form5, *Form9, *Form11, texts_, prompter_);
+    new ParameterFilesUi(*this, gate_, image_, transferUi_->Transfer(), *transferUi_, reports_->Screen(), prompter_,
+                         texts_, WorkingDirectory(),
+                         [this] { parameterTabs_->Editors().Refresh(false, image_.Identity()); });
     recorder_ = new RecorderControls(*this, live.Poll(), live.Record(), portMenu_->Manager(), texts_, prompter_);
     replay_ = new ReplayControls(*this, TimerVizualizacjaDEMO, live, portMenu_->Manager(), texts_, prompter_);
     // From the loop, so that a message about the file shows over the window.

@@ -156,6 +156,17 @@ constexpr TextRow kRows[] = {
     {Text::AdaptWritesIncomplete, 10522,
      "Zapis wyników autoadaptacji nie został ukończony - sprawdź połączenie i odczytaj parametry."},
     {Text::AdaptNothingToUndo, 10523, "Brak zapisanej autoadaptacji do cofnięcia."},
+    // Parameter files and injector presets
+    {Text::ParameterWordLabel, 13020, "Parametr %1"},
+    {Text::FileCompareCaption, 13021, "Zmiany w sterowniku"},
+    {Text::FileSameAsController, 13022, "Plik nie różni się od ustawień sterownika."},
+    {Text::FileWordDifference, 13023, "%1: sterownik %2, plik %3"},
+    {Text::FileMapDifferences, 13024, "Mapa: różnych komórek %1, punktów osi %2, punktów krzywej %3"},
+    {Text::WriteToController, 13025, "Zapisz do sterownika"},
+    {Text::CancelButton, 13026, "Anuluj"},
+    {Text::FileLoadStopped, 13027,
+     "Zapis pliku do sterownika przerwany: sterownik ma tylko część konfiguracji z pliku"},
+    {Text::InjectorSettingsCaption, 13028, "Ustawienie wtryskiwaczy"},
 };
 
 static_assert(RowsFollowEnumOrder(kRows, &TextRow::key, Text::Count), "one row per Text, in enum order");

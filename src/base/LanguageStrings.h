@@ -141,6 +141,16 @@ enum class Text {
     AdaptCorrectionLabel,
     AdaptWritesIncomplete,
     AdaptNothingToUndo,
+    // Parameter files and injector presets
+    ParameterWordLabel,
+    FileCompareCaption,
+    FileSameAsController,
+    FileWordDifference,
+    FileMapDifferences,
+    WriteToController,
+    CancelButton,
+    FileLoadStopped,
+    InjectorSettingsCaption,
     Count
 };
 

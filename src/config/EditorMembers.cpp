@@ -11,7 +11,7 @@ constexpr KeyDownStep kStay = KeyDownStep::No;
 
 // control, entry, KeyDown, Exit, choice, KeyUp Enter, Click
 constexpr EditorMember kMembers[] = {
-    {"ComboBoxRodzajWtrysku", K::None, kStay, A::None, A::Field, A::None, A::None},
+    {"ComboBoxRodzajWtrysku", K::None, kStay, A::None, A::InjectorType, A::None, A::None},
     {"ComboBoxCewka", K::None, kStay, A::IgnitionType, A::IgnitionType, A::None, A::None},
     {"EditCzasWtryskuPrzyObciazeniu", K::None, kStay, A::PetrolInjection, A::PetrolInjection, A::PetrolInjection, A::None},
     {"EditMinTempPrzel", K::Digits, kStep, A::Number, A::None, A::Number, A::None},

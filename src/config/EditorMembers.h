@@ -33,6 +33,7 @@ enum class EditorAction {
     FallingDelta,         // word 53 from the speed drop
     ReserveSensor,        // bits 8..9 of word 22 and the sensor's thresholds in words 30..33
     Fuel,                 // bit 15 of word 47 and the reserve list of the fuel
+    InjectorType,         // bits 4..7 of word 22, then the type's timing preset into words 13, 6, 7, 2
 };
 
 // Edits that step the focus on KeyDown: Enter and Page Down to the next control, Page

@@ -202,6 +202,8 @@ bool ParameterEditors::run(EditorAction action, const char* control)
         return writeReserveSensor(control);
     case A::Fuel:
         return chooseFuel(control);
+    case A::InjectorType:
+        return chooseInjectorType(control);
     }
     return false;
 }

@@ -72,6 +72,10 @@ public:
     // Whether a control of the tab has been entered since start-up.
     bool DescriptionShown(EditorTab tab) const;
 
+    // The injector settings dialog's OK: the writers of words 8, 2, 7, 6 and 13, in this
+    // order, from what their edits hold.
+    bool WriteInjectorSettings();
+
     // What follows a change of the ignition type once its words are written: the map's
     // speed points in the words of the new type.
     void OnIgnitionTypeWritten(std::function<void()> then) { ignitionTypeWritten_ = std::move(then); }
@@ -110,6 +114,7 @@ private:
     bool writeReserveSensor(const char* control);
     void showReserveThresholds();
     bool chooseFuel(const char* control);
+    bool chooseInjectorType(const char* control);
 
     // Whether the refresh shows a word: every word, or after a read only those received.
     bool shows(int word) const;

@@ -33,8 +33,6 @@ ParameterTransferUi::ParameterTransferUi(ShellWindow& window, LinkGate& gate, Co
 
     connect(ButtonOdczytajParam, &QPushButton::clicked, this, [this] { transfer_.ReadAll(); });
     connect(ButtonZapisWszystkiego, &QPushButton::clicked, this, [this] { transfer_.WriteAll(); });
-    connect(window.MenuItem(QStringLiteral("OdczytajParametryCTRLO1")), &QAction::triggered,
-            ButtonOdczytajParam, &QPushButton::click);
     connect(window.MenuItem(QStringLiteral("ResetSystemu2")), &QAction::triggered, this,
             [this] { transfer_.MenuReset(); });
 }

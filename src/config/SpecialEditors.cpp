@@ -4,6 +4,7 @@
 #include "config/EditorScreen.h"
 #include "config/FallingSwitchDelta.h"
 #include "config/InjectorHeating.h"
+#include "config/InjectorPresets.h"
 #include "config/ParameterConversions.h"
 #include "config/ParameterTransfer.h"
 #include "config/ParameterUnits.h"
@@ -41,6 +42,17 @@ constexpr HeatingSwitch kHeatingSwitches[] = {
     {"ComboBoxRozgrzewanieWtryskiwacza", {"LabelSilaRozgrzewaniaWtrysku", "ComboBoxSilaRozgrzewaniaWtrysku"}},
     {"ComboBoxRozgrzewanieWtryskiwaczaTervo", {"ComboBoxSilaRozgrzewaniaWtryskuTervo", nullptr}},
 };
+
+// The control word that the injector type with timing by hand sets to "STANDARD".
+constexpr int kControlModeWord = 58;
+constexpr int kStandardControlMode = 0;
+
+// The writers a chosen injector type runs, in this order, and those of the settings
+// dialog's OK.
+constexpr const char* kPresetWriters[] = {"EditOpoznienieWtryskiwaczy", "EditProcentowePodtrzymanie",
+                                          "EditPelneOtwarcie", "EditMinimalnyCzasWtrysku"};
+constexpr const char* kSettingsWriters[] = {"EditParametryMaxInj", "EditMinimalnyCzasWtrysku", "EditPelneOtwarcie",
+                                            "EditProcentowePodtrzymanie", "EditOpoznienieWtryskiwaczy"};
 
 // The threshold fields of the reserve sensor, for words 30..33 in order.
 constexpr const char* kReserveThresholdFields[] = {"EditSzkloR", "EditRez14", "EditRez12", "EditRez34"};
@@ -211,6 +223,42 @@ bool ParameterEditors::chooseFuel(const char* control)
     screen_.SelectItem("ComboBoxSzkielkoRezerwy", 0);
     screen_.SetShown("ButtonSzkielkoDefiniuj", ReserveOwnDefinition(fuel, 0));
     return true;
+}
+
+// The type goes into word 22 first; its timing follows. For a type without a preset
+// the four writers take what the edits hold.
+bool ParameterEditors::chooseInjectorType(const char* control)
+{
+    const int item = screen_.Item(control);
+    if (item < 0 || !writeField(control, quint32(item)))
+        return false;
+    screen_.SetShown("ButtonRodzajWtryskiwaczy", item == kOwnTimingInjector);
+    if (item == kOwnTimingInjector) {
+        table_[kControlModeWord] = kStandardControlMode;
+        screen_.SelectItem("ComboBoxMocnoZaawansowane", kStandardControlMode);
+        screen_.ClearChanged("ComboBoxMocnoZaawansowane");
+        return transfer_.WriteWord(kControlModeWord);
+    }
+    if (const std::optional<InjectorPreset> p = InjectorPresetOf(item)) {
+        const std::pair<const char*, const char*> texts[] = {{"EditMinimalnyCzasWtrysku", p->minimalOpening},
+                                                              {"EditPelneOtwarcie", p->fullOpening},
+                                                              {"EditProcentowePodtrzymanie", p->holding},
+                                                              {"EditOpoznienieWtryskiwaczy", p->delay}};
+        for (const auto& [edit, text] : texts)
+            setTextWithTwins(edit, PresetText(text, separators_.decimal));
+    }
+    bool all = true;
+    for (const char* writer : kPresetWriters)
+        all = Write(QString::fromLatin1(writer)) && all;
+    return all;
+}
+
+bool ParameterEditors::WriteInjectorSettings()
+{
+    bool all = true;
+    for (const char* writer : kSettingsWriters)
+        all = Write(QString::fromLatin1(writer)) && all;
+    return all;
 }
 
 } // namespace zantrel

@@ -381,6 +381,9 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"CellPercentNotWhole", true, {"write-cell", "1", "1", "5,5"}, 2},
         FailureCase{"PointIndexOutOfRange", true, {"write-point", "17", "1000"}, 2},
         FailureCase{"PointSpeedNotWhole", true, {"write-point", "0", "1000.5"}, 2},
+        FailureCase{"DryRunForAnotherCommand", true, {"read-params", "--dry-run"}, 2},
+        FailureCase{"ShowMissingFile", false, {"show-params", "/nonexistent/auto.qevp"}, 8},
+        FailureCase{"LoadMissingFile", true, {"load-params", "/nonexistent/auto.qevp"}, 8},
         FailureCase{"AbsentPort", false,
                     {"--port", "/nonexistent/ttyZ9", "identify"}, 3}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -524,6 +527,50 @@ TEST_F(CliEndToEnd, RecordIntoAFileThatCannotBeWrittenFails)
     const CliRun run = cli({"record", dir.filePath("missing/drive.jovr"), "--count", "3"});
     EXPECT_EQ(run.code, 8);
     EXPECT_TRUE(run.err.contains("cannot write")) << run.err.toStdString();
+}
+
+// A fitter's round: save, change a few values, see exactly those, load the file back.
+TEST_F(CliEndToEnd, ParameterFileSavedChangedComparedAndLoadedBack)
+{
+    start();
+    const CliRun saved = cli({"save-params", dir.filePath("auto")});
+    ASSERT_EQ(saved.code, 0) << saved.err.toStdString();
+    const QString file = dir.filePath("auto.qevp");
+    EXPECT_EQ(QFile(file).size(), 258);
+    ASSERT_EQ(cli({"write-param", "49", "-10"}).code, 0);
+    ASSERT_EQ(cli({"write-cell", "3", "4", "25"}).code, 0);
+
+    const CliRun dry = cli({"--json", "load-params", file, "--dry-run"});
+    ASSERT_EQ(dry.code, 0) << dry.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(dry.out.toUtf8()).object();
+    const QJsonArray words = o.value("words").toArray();
+    ASSERT_EQ(words.size(), 1) << dry.out.toStdString();
+    EXPECT_EQ(words[0].toObject().value("index").toInt(), 49);
+    EXPECT_EQ(words[0].toObject().value("controller").toString(), QString::fromUtf8("-10 °C"));
+    EXPECT_EQ(words[0].toObject().value("file").toString(), QString::fromUtf8("-20 °C"));
+    EXPECT_EQ(o.value("cells").toInt(), 1);
+    EXPECT_EQ(o.value("points").toInt(), 0);
+    EXPECT_EQ(o.value("curve").toInt(), 0);
+
+    const CliRun load = cli({"load-params", file});
+    EXPECT_EQ(load.code, 0) << load.err.toStdString();
+    const CliRun after = cli({"--json", "load-params", file, "--dry-run"});
+    EXPECT_TRUE(QJsonDocument::fromJson(after.out.toUtf8()).object().value("identical").toBool())
+        << after.out.toStdString();
+
+    const CliRun shown = runCli({"show-params", file});
+    ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
+    EXPECT_TRUE(shown.outLines().contains(QString::fromUtf8("49 Wyl. od niskiej temp. gazu: -20 °C")))
+        << shown.out.toStdString();
+
+    QFile cut(dir.filePath("short.qevp"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(QByteArray(257, '\0'));
+    cut.close();
+    const CliRun refused = cli({"load-params", cut.fileName()});
+    EXPECT_EQ(refused.code, 8);
+    EXPECT_TRUE(refused.err.contains(QString::fromUtf8("Plik jest za krótki"))) << refused.err.toStdString();
+    EXPECT_TRUE(refused.out.isEmpty());
 }
 
 TEST(CliHelp, ListsCommandsAndExitCodes)

@@ -214,7 +214,7 @@ TEST_F(EditorTabsTest, APickInAListWritesAndTheReadFillsTheTabs)
     words[47] = 0x4000;
     words[50] = 55;
     AnswerWords(words);
-    press("Ctrl+O");
+    window->Transfer().ButtonOdczytajParam->click(); // the read of all words
     EXPECT_EQ(control<QLineEdit>("EditSignalInj")->text(), QStringLiteral("55"));
     EXPECT_EQ(control<QComboBox>("ComboBoxTURBO")->currentIndex(), 1);
     EXPECT_FALSE(control("ButtonTURBO")->isHidden());
@@ -263,7 +263,7 @@ protected:
 TEST_F(EditorTabsOnTheSimulator, TabbingThroughBothTabsAfterAReadSendsNothing)
 {
     rig.clock.setRecording(true);
-    press("Ctrl+O");
+    window->Transfer().ButtonOdczytajParam->click(); // the read of all words
     waitUntilQuiet();
     ASSERT_FALSE(window->findChild<QLineEdit*>(QStringLiteral("EditSignalInj"))->text().isEmpty())
         << "the read fills the tabs";

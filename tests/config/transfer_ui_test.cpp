@@ -31,14 +31,14 @@ protected:
     }
 };
 
-TEST_F(TransferUiTest, CtrlOReadsAllWordsIntoTheTable)
+TEST_F(TransferUiTest, TheReadButtonReadsAllWordsIntoTheTable)
 {
     Start();
     ASSERT_TRUE(link.OpenPort());
     AnswerWords();
     QStringList statuses;
     QObject::connect(window->EditStatus, &QLineEdit::textChanged, [&](const QString& t) { statuses << t; });
-    press("Ctrl+O");
+    window->Transfer().ButtonOdczytajParam->click();
     // The refresh after the read connects the vacuum line (bit 15 of word 22) and selects
     // the load + RPM map (bits 2..3 of word 47 at 1); every other word is as read.
     for (int i = 1; i < 64; ++i) {
@@ -52,6 +52,19 @@ TEST_F(TransferUiTest, CtrlOReadsAllWordsIntoTheTable)
     EXPECT_TRUE(prompter.questions.empty()) << "a programmed controller asks nothing";
     // The refresh, then the phases of the map read that follows it.
     EXPECT_EQ(statuses, (QStringList{"Param.", "Mapa 1", "Mapa 1p", "Mapa 2"}));
+}
+
+// Ctrl+O loads a parameter file: it asks for the file first, and a cancelled dialog
+// sends nothing.
+TEST_F(TransferUiTest, CtrlOAsksForAParameterFileAndCancelSendsNothing)
+{
+    Start();
+    ASSERT_TRUE(link.OpenPort());
+    clock.clearEvents();
+    press("Ctrl+O");
+    EXPECT_EQ(fileDialogsCancelled, 1);
+    EXPECT_TRUE(clock.frames().isEmpty());
+    EXPECT_TRUE(prompter.notices.empty());
 }
 
 TEST_F(TransferUiTest, TheMenuResetAsksFirstAndNoSendsNothing)

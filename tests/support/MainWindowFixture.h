@@ -12,11 +12,14 @@
 #include "support/ScriptedSerialIo.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QKeySequence>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -50,6 +53,18 @@ protected:
     {
         previousDir = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(workDir.path()));
+        // A file dialog that a menu item opens (Ctrl+O, Ctrl+S) is cancelled as the user
+        // would, so that its modal loop returns, and the window is active again.
+        QObject::connect(&fileDialogs, &QTimer::timeout, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                    ++fileDialogsCancelled;
+                    dialog->reject();
+                    if (window)
+                        window->activateWindow();
+                }
+        });
+        fileDialogs.start(5);
     }
     void TearDown() override
     {
@@ -111,6 +126,8 @@ protected:
     LanguageStrings texts;
     ScriptedPrompter prompter;
     std::unique_ptr<TForm1> window;
+    QTimer fileDialogs;
+    int fileDialogsCancelled = 0;
 };
 
 } // namespace zantrel::test
