@@ -6,7 +6,10 @@
 #include "config/ParameterEditorTabs.h"
 #include "config/ParameterTransferUi.h"
 #include "config/TurboPressureWindow.h"
+#include "image/ControllerImage.h"
+#include "link/ConnectingWindow.h"
 #include "link/LinkBusyUi.h"
+#include "link/PortChooserWindow.h"
 #include "link/PortMenu.h"
 #include "live/DiagnosticTimes.h"
 #include "live/LiveView.h"
@@ -31,6 +34,7 @@
 #include "service/ReserveGaugeWindow.h"
 #include "service/WorkingTimeUi.h"
 
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace zantrel {
