@@ -5,6 +5,8 @@
 #include "config/InjectorSettingsWindow.h"
 #include "config/ParameterEditorTabs.h"
 #include "config/ParameterTransferUi.h"
+#include "config/EmissionTab.h"
+#include "config/TemperatureMapTab.h"
 #include "config/TurboPressureWindow.h"
 #include "image/ControllerImage.h"
 #include "link/ConnectingWindow.h"
@@ -64,6 +66,9 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
                             {*Form7, *Form8, *Form9, *transferUi_->ProgressBar1, *EditStatus, live.Poll(), live.Record()});
     connect(liveView_, &LiveView::MapBandStep, maps, &MapsUi::ShowLiveBand);
     parameterTabs_->Editors().OnIgnitionTypeWritten([maps] { maps->Editor().ReencodeSpeedPoints(); });
+    temperatureMap_ = new TemperatureMapTab(*this, image_, gate_, prompter_, texts_);
+    parameterTabs_->Editors().OnFuelShown([this](quint32 fuel) { temperatureMap_->Editor().LoadFuelPreset(fuel); });
+    new EmissionTab(*this, image_, gate_, prompter_, texts_);
     new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
     new ErrorCodesUi(*this, commands_, live.Record(), texts_, prompter_, *live.Panel().AbLEDError);
     injectorButtons_ = new InjectorButtons(*this, commands_, live.Record(), texts_, prompter_, Tab(TabId::TabSheet10));
@@ -87,6 +92,12 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     if (options.replay)
         QMetaObject::invokeMethod(
             this, [this, path = *options.replay] { replay_->OpenReplay(path); }, Qt::QueuedConnection);
+}
+
+// "Czytaj" of the temperature map, on every visit of its tab.
+void TForm1::ReadTemperatureMap()
+{
+    temperatureMap_->Editor().Read();
 }
 
 } // namespace zantrel

@@ -1,7 +1,6 @@
 #include "config/EmissionConversions.h"
 
 #include "config/ParameterConversions.h"
-#include "config/ParameterEntry.h"
 #include "config/ParameterUnits.h"
 #include "link/WriteSequences.h"
 #include "live/LiveConversions.h"
@@ -52,6 +51,7 @@ EntryKind entryKindOf(U unit)
 } // namespace
 
 std::span<const EmissionRow> EmissionRows() { return kRows; }
+EntryKind EmissionEntryKind(int index) { return entryKindOf(kRows[index].unit); }
 std::span<const EmissionSwitch> EmissionSwitches() { return kSwitches; }
 
 QString EmissionText(int index, quint16 raw, const ParameterTable& table, QChar decimalSeparator)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/ConfigBitFields.h"
+#include "config/ParameterEntry.h"
 #include "image/EmissionBlock.h"
 #include "link/ReadSequences.h"
 
@@ -27,6 +28,9 @@ struct EmissionRow {
 };
 // One row per word of the block, in index order.
 std::span<const EmissionRow> EmissionRows();
+
+// What the word's edit takes as typed keys and as its text.
+[[nodiscard]] EntryKind EmissionEntryKind(int index);
 
 // The word as its edit shows it, by the clock and ignition type of the table.
 [[nodiscard]] QString EmissionText(int index, quint16 raw, const ParameterTable& table, QChar decimalSeparator);

@@ -97,14 +97,15 @@ void TemperatureMapEditor::ExitPoint(const char* edit)
         screen_.SetText(edit, limited);
 }
 
-void TemperatureMapEditor::ExitCorrection(const char* edit)
+bool TemperatureMapEditor::ExitCorrection(const char* edit)
 {
     const QString text = screen_.Text(edit);
     const CorrectionExit exit = CorrectionTextOnExit(text);
-    if (exit.refused)
-        prompter_.Inform(texts_[Text::ApplicationTitle], texts_[Text::TemperatureFixValue]);
     if (exit.text != text)
         screen_.SetText(edit, exit.text);
+    if (exit.refused)
+        prompter_.Inform(texts_[Text::ApplicationTitle], texts_[Text::TemperatureFixValue]);
+    return exit.refused;
 }
 
 void TemperatureMapEditor::LoadFuelPreset(quint32 fuel)

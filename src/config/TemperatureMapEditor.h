@@ -31,7 +31,8 @@ public:
     bool Save();
     bool Reset();
     void ExitPoint(const char* edit);
-    void ExitCorrection(const char* edit);
+    // True when the text was refused (the user is told, the edit shows "0").
+    bool ExitCorrection(const char* edit);
     // The fuel's points into the program's copy and the edits; nothing is written.
     void LoadFuelPreset(quint32 fuel);
 
