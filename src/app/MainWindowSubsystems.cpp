@@ -61,6 +61,7 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     parameterTabs_ = new ParameterEditorTabs(*this, parameters_, transferUi_->Transfer(), prompter_, texts_,
                                              image_.Identity());
     transferUi_->SetRefresh([this] { return parameterTabs_->RefreshAfterRead(); });
+    new TurboBoostUi(*this, *Form15, parameters_, transferUi_->Transfer());
     LiveView& live = *liveView_;
     auto* maps = new MapsUi(*this, gate_, image_, transferUi_->Transfer(), prompter_, texts_,
                             {*Form7, *Form8, *Form9, *transferUi_->ProgressBar1, *EditStatus, live.Poll(), live.Record()});
