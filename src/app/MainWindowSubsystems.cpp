@@ -3,6 +3,7 @@
 
 #include "config/InjectorNoiseWindow.h"
 #include "config/InjectorSettingsWindow.h"
+#include "config/LowRpmTab.h"
 #include "config/ParameterEditorTabs.h"
 #include "config/ParameterTransferUi.h"
 #include "config/EmissionTab.h"
@@ -70,6 +71,7 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     temperatureMap_ = new TemperatureMapTab(*this, image_, gate_, prompter_, texts_);
     parameterTabs_->Editors().OnFuelShown([this](quint32 fuel) { temperatureMap_->Editor().LoadFuelPreset(fuel); });
     new EmissionTab(*this, image_, gate_, prompter_, texts_);
+    new LowRpmTab(*this, image_, gate_, prompter_, texts_);
     new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
     new ErrorCodesUi(*this, commands_, live.Record(), texts_, prompter_, *live.Panel().AbLEDError);
     injectorButtons_ = new InjectorButtons(*this, commands_, live.Record(), texts_, prompter_, Tab(TabId::TabSheet10));

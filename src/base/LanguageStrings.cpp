@@ -155,6 +155,7 @@ constexpr TextRow kRows[] = {
     {Text::EmissionHelpSlowCorrection, 11114, "Opis wolnozmienna "},
     {Text::EmissionHelpRpmLimitation, 11115, "Opis Ograniczenia RPM"},
     {Text::EmissionHelpLoadLimitation, 11116, "Opis Ograniczenia od wtrysku"},
+    {Text::LowRpmFilterNotANumber, 13089, "\"%1\" nie jest poprawną liczbą. Filtr nie został zapisany."},
 };
 
 static_assert(RowsFollowEnumOrder(kRows, &TextRow::key, Text::Count), "one row per Text, in enum order");

@@ -143,6 +143,7 @@ enum class Text {
     EmissionHelpSlowCorrection,
     EmissionHelpRpmLimitation,
     EmissionHelpLoadLimitation,
+    LowRpmFilterNotANumber,
     Count
 };
 
