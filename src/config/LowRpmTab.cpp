@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace zantrel {
@@ -58,7 +59,15 @@ LowRpmTab::LowRpmTab(ShellWindow& window, ControllerImage& image, LinkGate& gate
     , screen_(window)
     , editor_(image.Parameters(), gate, screen_, prompter, texts, window.EntrySeparators().decimal)
 {
-    build(*window.Tab(TabId::TabSheet11));
+    QWidget& page = *window.Tab(TabId::TabSheet11);
+    build(page);
+    // The tab has no caption of its own: it takes its group's, as a language file sets it.
+    for (QWidget* w = page.parentWidget(); w; w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            tabs->setTabText(tabs->indexOf(&page), QStringLiteral("Mazda/Jalowy"));
+            break;
+        }
+    }
     connect(&image, &ControllerImage::ParametersChanged, this, &LowRpmTab::Refresh);
 }
 
