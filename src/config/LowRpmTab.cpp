@@ -59,15 +59,7 @@ LowRpmTab::LowRpmTab(ShellWindow& window, ControllerImage& image, LinkGate& gate
     , screen_(window)
     , editor_(image.Parameters(), gate, screen_, prompter, texts, window.EntrySeparators().decimal)
 {
-    QWidget& page = *window.Tab(TabId::TabSheet11);
-    build(page);
-    // The tab has no caption of its own: it takes its group's, as a language file sets it.
-    for (QWidget* w = page.parentWidget(); w; w = w->parentWidget()) {
-        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-            tabs->setTabText(tabs->indexOf(&page), QStringLiteral("Mazda/Jalowy"));
-            break;
-        }
-    }
+    build(*window.Tab(TabId::TabSheet11));
     connect(&image, &ControllerImage::ParametersChanged, this, &LowRpmTab::Refresh);
 }
 
@@ -129,10 +121,25 @@ double LowRpmTab::SliderPercent() const
 
 void LowRpmTab::Refresh()
 {
+    captionTab();
     if (const std::optional<double> percent = editor_.Refresh()) {
         const QSignalBlocker quiet(slider_);
         slider_->setValue(int(*percent * kSliderSteps));
         showSlider(*percent);
+    }
+}
+
+// The tab has no caption at design time; once a read may show it, it takes its group's,
+// as a language file sets it, so that it is not shown blank.
+void LowRpmTab::captionTab()
+{
+    QWidget& page = *window_.Tab(TabId::TabSheet11);
+    for (QWidget* w = page.parentWidget(); w; w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            if (tabs->tabText(tabs->indexOf(&page)).isEmpty())
+                tabs->setTabText(tabs->indexOf(&page), QStringLiteral("Mazda/Jalowy"));
+            return;
+        }
     }
 }
 

@@ -35,6 +35,7 @@ public:
 private:
     void build(QWidget& page);
     void showSlider(double percent);
+    void captionTab();
 
     ShellWindow& window_;
     WidgetEditorScreen screen_;
