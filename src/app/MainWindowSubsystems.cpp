@@ -69,7 +69,10 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     connect(liveView_, &LiveView::MapBandStep, maps, &MapsUi::ShowLiveBand);
     parameterTabs_->Editors().OnIgnitionTypeWritten([maps] { maps->Editor().ReencodeSpeedPoints(); });
     temperatureMap_ = new TemperatureMapTab(*this, image_, gate_, prompter_, texts_);
-    parameterTabs_->Editors().OnFuelShown([this](quint32 fuel) { temperatureMap_->Editor().LoadFuelPreset(fuel); });
+    parameterTabs_->Editors().OnFuelShown([this](quint32 fuel) {
+        temperatureMap_->Editor().LoadFuelPreset(fuel);
+        liveView_->Readings().ShowFuelPressureSectors(fuel);
+    });
     new EmissionTab(*this, image_, gate_, prompter_, texts_);
     new LowRpmTab(*this, image_, gate_, prompter_, texts_);
     new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
