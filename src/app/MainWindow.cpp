@@ -505,10 +505,6 @@ void TForm1::TimerVizualizacjaTimer()
     liveView_->Poll().Tick();
 }
 
-void TForm1::ReadTemperatureMap()
-{
-}
-
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // A transfer under way ends here: the port closes below.

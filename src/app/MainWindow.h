@@ -36,6 +36,7 @@ class LiveView;
 class ParameterEditorTabs;
 class ParameterTable;
 class ParameterTransferUi;
+class TemperatureMapTab;
 class PortMenu;
 class Prompter;
 class RecorderControls;
@@ -204,6 +205,7 @@ private:
     std::unique_ptr<LastPortSettings> lastPortSettings_;
     PortMenu* portMenu_ = nullptr;
     ParameterTransferUi* transferUi_ = nullptr;
+    TemperatureMapTab* temperatureMap_ = nullptr;
     ParameterEditorTabs* parameterTabs_ = nullptr;
     StatusPanel* statusPanel_ = nullptr;
     LiveView* liveView_ = nullptr;

@@ -6,9 +6,12 @@
 #include "config/InjectorNoiseWindow.h"
 #include "config/InjectorSettingsUi.h"
 #include "config/InjectorSettingsWindow.h"
+#include "config/LowRpmTab.h"
 #include "config/ParameterEditorTabs.h"
 #include "config/ParameterFilesUi.h"
 #include "config/ParameterTransferUi.h"
+#include "config/EmissionTab.h"
+#include "config/TemperatureMapTab.h"
 #include "config/TurboPressureWindow.h"
 #include "image/ControllerImage.h"
 #include "link/ConnectingWindow.h"
@@ -64,11 +67,19 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
                                              image_.Identity());
     transferUi_->SetRefresh([this] { return parameterTabs_->RefreshAfterRead(); });
     new InjectorSettingsUi(*this, *Form10, parameterTabs_->Editors(), prompter_, texts_);
+    new TurboBoostUi(*this, *Form15, parameters_, transferUi_->Transfer());
     LiveView& live = *liveView_;
     auto* maps = new MapsUi(*this, gate_, image_, transferUi_->Transfer(), prompter_, texts_,
                             {*Form7, *Form8, *Form9, *transferUi_->ProgressBar1, *EditStatus, live.Poll(), live.Record()});
     connect(liveView_, &LiveView::MapBandStep, maps, &MapsUi::ShowLiveBand);
     parameterTabs_->Editors().OnIgnitionTypeWritten([maps] { maps->Editor().ReencodeSpeedPoints(); });
+    temperatureMap_ = new TemperatureMapTab(*this, image_, gate_, prompter_, texts_);
+    parameterTabs_->Editors().OnFuelShown([this](quint32 fuel) {
+        temperatureMap_->Editor().LoadFuelPreset(fuel);
+        liveView_->Readings().ShowFuelPressureSectors(fuel);
+    });
+    new EmissionTab(*this, image_, gate_, prompter_, texts_);
+    new LowRpmTab(*this, image_, gate_, prompter_, texts_);
     new FuelSwitchUi(*this, commands_, live.Record(), live.State(), live.Panel(), *live.Readings().ImageClips);
     new ErrorCodesUi(*this, commands_, live.Record(), texts_, prompter_, *live.Panel().AbLEDError);
     new AdaptationTab(
@@ -103,6 +114,12 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     if (options.replay)
         QMetaObject::invokeMethod(
             this, [this, path = *options.replay] { replay_->OpenReplay(path); }, Qt::QueuedConnection);
+}
+
+// "Czytaj" of the temperature map, on every visit of its tab.
+void TForm1::ReadTemperatureMap()
+{
+    temperatureMap_->Editor().Read();
 }
 
 } // namespace zantrel

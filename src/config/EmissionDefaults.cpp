@@ -19,7 +19,7 @@ constexpr int kMaxRpm = 5000;
 
 } // namespace
 
-std::array<quint16, kEmissionWords> EmissionDefaults(bool fastClock, int ignitionType)
+EmissionBlock EmissionDefaults(bool fastClock, int ignitionType)
 {
     return {
         kUpperLambdaCode, kLowerLambdaCode, kMaxCorrection, kMinCorrection,

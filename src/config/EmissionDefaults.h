@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
-
-#include <array>
+#include "image/EmissionBlock.h"
 
 namespace zantrel {
 
@@ -10,8 +8,6 @@ namespace zantrel {
 // "Zresetuj wszystko" write with "Q": thresholds 0.75 V and 0.4 V, correction limits,
 // rise rates and durations, the load window 2..12 ms and the speed window 2000..5000 RPM
 // (the last four in ticks and periods of the current clock and ignition type).
-constexpr int kEmissionWords = 12;
-
-std::array<quint16, kEmissionWords> EmissionDefaults(bool fastClock, int ignitionType);
+EmissionBlock EmissionDefaults(bool fastClock, int ignitionType);
 
 } // namespace zantrel

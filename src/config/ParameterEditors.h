@@ -79,6 +79,9 @@ public:
     // What follows a change of the ignition type once its words are written: the map's
     // speed points in the words of the new type.
     void OnIgnitionTypeWritten(std::function<void()> then) { ignitionTypeWritten_ = std::move(then); }
+    // What follows a fuel chosen by the user or shown by the refresh: the fuel's
+    // temperature points into the program's copy.
+    void OnFuelShown(std::function<void(quint32 fuel)> then) { fuelShown_ = std::move(then); }
 
 private:
     static constexpr const char* kLowRpmFilterGroup = "GroupBoxFiltrLowRpm";
@@ -133,6 +136,7 @@ private:
     bool advancedEntered_ = false;
     bool refreshingAfterRead_ = false;
     std::function<void()> ignitionTypeWritten_;
+    std::function<void(quint32)> fuelShown_;
 };
 
 } // namespace zantrel

@@ -118,6 +118,8 @@ std::vector<int> ParameterEditors::Refresh(bool afterRead, const ControllerIdent
     screen_.SetRange("ProgressBar1", 0, kRefreshProgressMaximum);
     refreshField(ConfigField::ReducerSensorKind);
     refreshField(ConfigField::Fuel);
+    if (fuelShown_ && shows(FieldOf(ConfigField::Fuel).word))
+        fuelShown_(ShadowField(table_, ConfigField::Fuel));
 
     refreshEdits({34});
     if (shows(FieldOf(ConfigField::Fuel).word) && shows(FieldOf(ConfigField::ReserveSensor).word)) {

@@ -3,9 +3,11 @@
 #include "base/LanguageStrings.h"
 #include "base/Prompter.h"
 #include "config/ConfigBitFields.h"
+#include "config/EmissionConversions.h"
 #include "config/EmissionDefaults.h"
 #include "config/FactoryParameters.h"
 #include "config/ParameterUnits.h"
+#include "config/TemperatureMap.h"
 #include "config/TemperatureMapDefaults.h"
 #include "image/ControllerImage.h"
 #include "image/ParameterTable.h"
@@ -212,18 +214,17 @@ void ParameterTransfer::addResetMaps(LinkJob& job)
 
 void ParameterTransfer::addResetEmission(LinkJob& job)
 {
-    const std::array<quint16, kEmissionWords> block = EmissionDefaults(FastClock(table_), IgnitionType(table_));
-    for (int i = 0; i < kEmissionWords; ++i)
-        WriteEmissionSequence(job, quint8(i), block[size_t(i)]);
+    image_.Emission() = EmissionDefaults(FastClock(table_), IgnitionType(table_));
+    AddEmissionWrite(job, image_.Emission());
+    emit image_.EmissionChanged();
 }
 
 // The corrections first, then the temperature points.
 void ParameterTransfer::addResetTemperatureMap(LinkJob& job)
 {
-    for (size_t k = 0; k < kDefaultTempCorrections.size(); ++k)
-        WriteTempCorrectionSequence(job, quint8(k), kDefaultTempCorrections[k]);
-    for (size_t k = 0; k < kDefaultTempBreakpoints.size(); ++k)
-        WriteTempBreakpointSequence(job, quint8(k), kDefaultTempBreakpoints[k]);
+    image_.Temperatures() = {kDefaultTempBreakpoints, kDefaultTempCorrections};
+    AddTemperatureWrite(job, image_.Temperatures());
+    emit image_.TemperaturesChanged();
 }
 
 } // namespace zantrel

@@ -222,6 +222,8 @@ bool ParameterEditors::chooseFuel(const char* control)
     screen_.SetItems("ComboBoxSzkielkoRezerwy", ReserveSensorItems(fuel));
     screen_.SelectItem("ComboBoxSzkielkoRezerwy", 0);
     screen_.SetShown("ButtonSzkielkoDefiniuj", ReserveOwnDefinition(fuel, 0));
+    if (fuelShown_)
+        fuelShown_(fuel);
     return true;
 }
 

@@ -2,8 +2,10 @@
 
 #include "image/CarDataBlock.h"
 #include "image/ControllerIdentity.h"
+#include "image/EmissionBlock.h"
 #include "image/InjectionMaps.h"
 #include "image/ParameterTable.h"
+#include "image/TemperatureTable.h"
 #include "image/WorkingTime.h"
 
 #include <QObject>
@@ -45,6 +47,13 @@ public:
         emit CarDataChanged();
     }
 
+    // The temperature enrichment table and the emission block, as last read, preset or
+    // written; their writers emit the signal below once the copy is whole.
+    TemperatureTable& Temperatures() { return temperatures_; }
+    const TemperatureTable& Temperatures() const { return temperatures_; }
+    EmissionBlock& Emission() { return emission_; }
+    const EmissionBlock& Emission() const { return emission_; }
+
     // Extended word 61 as last read or written; none before the first.
     std::optional<quint16> SerialNumber() const { return serialNumber_; }
     void SetSerialNumber(quint16 serial)
@@ -60,12 +69,16 @@ signals:
     void CountersChanged();
     void CarDataChanged();
     void SerialNumberChanged();
+    void TemperaturesChanged();
+    void EmissionChanged();
 
 private:
     ParameterTable parameters_;
     InjectionMaps maps_;
     ControllerIdentity identity_;
     CarDataBlock carData_;
+    TemperatureTable temperatures_;
+    EmissionBlock emission_{};
     std::optional<quint16> serialNumber_;
 };
 

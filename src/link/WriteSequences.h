@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/ParameterWordIndex.h"
+#include "image/TemperatureTable.h"
 
 #include <QtGlobal>
 
@@ -50,10 +51,6 @@ void WriteTempBreakpointSequence(LinkJob& job, quint8 index, quint8 value); // "
 void WriteTempBreakpointSequence(EcuCommands& cmds, quint8 index, quint8 value);
 void WriteTempCorrectionSequence(LinkJob& job, quint8 index, quint8 value); // "^", bank i + 21
 void WriteTempCorrectionSequence(EcuCommands& cmds, quint8 index, quint8 value);
-
-// The controller has 5 temperature breakpoints and 6 corrections.
-constexpr int kTempBreakpoints = 5;
-constexpr int kTempCorrections = 6;
 
 constexpr int kSecondBankCurveBase = 0;
 constexpr int kSecondBankTempBreakpointBase = 16;

@@ -67,9 +67,7 @@ ReadingsTab::ReadingsTab(QWidget* page)
                                      "EditManometrPsys", kPressureNumberSample);
     ManometrPsys->setScale(0.0, kPressureScale, 0.5, 5, 1);
     ManometrPsys->setCaption(QStringLiteral("Bar"));
-    ManometrPsys->setSectors({{0.0, kPressureScale / 3, instrument::kGood},
-                              {kPressureScale / 3, 2 * kPressureScale / 3, instrument::kWarning},
-                              {2 * kPressureScale / 3, kPressureScale, instrument::kAlarm}});
+    ShowFuelPressureSectors(0);
 
     GroupReduktor = buildThermometer(page, "GroupReduktor", "Reduktor", AbThermometerRed, EditOdczytyTempR,
                                      "AbThermometerRed", "EditOdczytyTempR");
@@ -239,6 +237,20 @@ void ReadingsTab::ShowInjectionBars(bool shown)
         VBarB[size_t(c)]->setVisible(shown);
         VBarG[size_t(c)]->setVisible(shown);
     }
+}
+
+void ReadingsTab::ShowFuelPressureSectors(quint32 fuel)
+{
+    // Where the warning and the alarm sectors begin, as parts of the scale, by fuel.
+    struct FuelSectors {
+        double warning;
+        double alarm;
+    };
+    constexpr FuelSectors kByFuel[] = {{1.0 / 3, 2.0 / 3}, {0.4, 0.7}};
+    const FuelSectors& f = kByFuel[fuel < std::size(kByFuel) ? fuel : 0];
+    ManometrPsys->setSectors({{0.0, f.warning * kPressureScale, instrument::kGood},
+                              {f.warning * kPressureScale, f.alarm * kPressureScale, instrument::kWarning},
+                              {f.alarm * kPressureScale, kPressureScale, instrument::kAlarm}});
 }
 
 } // namespace zantrel

@@ -26,6 +26,10 @@ public:
     // Builds the controls on `page`, which owns them.
     explicit ReadingsTab(QWidget* page);
 
+    // The colour sectors of the reducer pressure gauge for a fuel (0 LPG, 1 CNG): thirds
+    // of the scale for LPG, 0.4 and 0.7 of it for CNG.
+    void ShowFuelPressureSectors(quint32 fuel);
+
     RoundGauge* Ab270MeterRPM = nullptr;
     QLineEdit* EditAb270MeterRPM = nullptr;
     RoundGauge* ManometrPsys = nullptr;
