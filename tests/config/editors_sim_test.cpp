@@ -5,10 +5,13 @@
 #include "link/CommandSet.h"
 #include "link/ReadSequences.h"
 #include "link/WriteSequences.h"
+#include "live/LiveConversions.h"
 #include "sim/SimRig.h"
 
 #include "EditorParts.h"
 #include "FakeEditorScreen.h"
+
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +20,7 @@ namespace {
 
 using test::EditorParts;
 using test::FramesOf;
+using test::kComma;
 using test::WordWrite;
 
 // The controller's words as they are, but for `changes` (word, value), written back.
