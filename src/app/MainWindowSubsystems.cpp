@@ -72,7 +72,8 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     auto* maps = new MapsUi(*this, gate_, image_, transferUi_->Transfer(), prompter_, texts_,
                             {*Form7, *Form8, *Form9, *transferUi_->ProgressBar1, *EditStatus, live.Poll(), live.Record()});
     connect(liveView_, &LiveView::MapBandStep, maps, &MapsUi::ShowLiveBand);
-    parameterTabs_->Editors().OnIgnitionTypeWritten([maps] { maps->Editor().ReencodeSpeedPoints(); });
+    parameterTabs_->Editors().OnIgnitionTypeWritten(
+        [maps](std::function<void()> then) { return maps->Editor().ReencodeSpeedPoints(std::move(then)); });
     temperatureMap_ = new TemperatureMapTab(*this, image_, gate_, prompter_, texts_);
     parameterTabs_->Editors().OnFuelShown([this](quint32 fuel) {
         temperatureMap_->Editor().LoadFuelPreset(fuel);

@@ -254,16 +254,20 @@ bool ParameterEditors::writeItem(const char* control)
     return transfer_.WriteWord(*index);
 }
 
-// The speeds in the edits are converted again with the new ignition type.
+// The map's speed points and then the speeds in the edits are converted again with the
+// new ignition type.
 bool ParameterEditors::writeIgnitionType(const char* control)
 {
     if (!writeItem(control))
         return false;
-    const bool switchSpeed = writeNumber("EditRPMprzelNaLPG", ParameterTransfer::kEditorPauseMs);
-    const bool maxSpeed = writeNumber("EditMaxRpm", ParameterTransfer::kEditorPauseMs);
-    if (ignitionTypeWritten_)
-        ignitionTypeWritten_();
-    return switchSpeed && maxSpeed;
+    const auto speedWords = [this] {
+        const bool switchSpeed = writeNumber("EditRPMprzelNaLPG", ParameterTransfer::kEditorPauseMs);
+        const bool maxSpeed = writeNumber("EditMaxRpm", ParameterTransfer::kEditorPauseMs);
+        return switchSpeed && maxSpeed;
+    };
+    if (ignitionTypeWritten_ && ignitionTypeWritten_([speedWords] { static_cast<void>(speedWords()); }))
+        return true;
+    return speedWords();
 }
 
 bool ParameterEditors::writeField(const char* control, quint32 value)

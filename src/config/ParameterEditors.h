@@ -76,9 +76,11 @@ public:
     // order, from what their edits hold.
     bool WriteInjectorSettings();
 
-    // What follows a change of the ignition type once its words are written: the map's
-    // speed points in the words of the new type.
-    void OnIgnitionTypeWritten(std::function<void()> then) { ignitionTypeWritten_ = std::move(then); }
+    // What follows a change of the ignition type once word 21 is written: the map's speed
+    // points in the words of the new type. It returns whether their write started, and
+    // runs `then` once they are written; the speed-valued words 14 and 44 follow them.
+    using SpeedPointsRewrite = std::function<bool(std::function<void()> then)>;
+    void OnIgnitionTypeWritten(SpeedPointsRewrite rewrite) { ignitionTypeWritten_ = std::move(rewrite); }
     // What follows a fuel chosen by the user or shown by the refresh: the fuel's
     // temperature points into the program's copy.
     void OnFuelShown(std::function<void(quint32 fuel)> then) { fuelShown_ = std::move(then); }
@@ -135,7 +137,7 @@ private:
     bool parametersEntered_ = false;
     bool advancedEntered_ = false;
     bool refreshingAfterRead_ = false;
-    std::function<void()> ignitionTypeWritten_;
+    SpeedPointsRewrite ignitionTypeWritten_;
     std::function<void(quint32)> fuelShown_;
 };
 

@@ -325,13 +325,13 @@ bool MapEditor::EditPoints(const std::array<QString, kMapPoints>& texts)
     return run(std::move(job), position, std::move(undo), {});
 }
 
-bool MapEditor::ReencodeSpeedPoints()
+bool MapEditor::ReencodeSpeedPoints(std::function<void()> then)
 {
     if (gate_.Busy())
         return false;
     LinkJob job;
     AddSpeedReencode(job, maps(), PointCodingOf(table()));
-    return run(std::move(job), 0, {}, {});
+    return run(std::move(job), 0, {}, {}, std::move(then));
 }
 
 bool MapEditor::StepCurve(int first, int last, int step)
@@ -354,16 +354,21 @@ bool MapEditor::SetCurvePoint(int point, int percent)
     return !gate_.Busy() && writeCurve(SetCurvePoints(Maps().curve, point, point, percent, CurveMax()));
 }
 
-bool MapEditor::run(LinkJob job, int size, EditStep undo, std::shared_ptr<MapTransferReport> report)
+bool MapEditor::run(LinkJob job, int size, EditStep undo, std::shared_ptr<MapTransferReport> report,
+                    std::function<void()> then)
 {
     if (job.Empty()) {
         view_.EditEnded();
+        if (then)
+            then();
         return true;
     }
     view_.SetProgressMaximum(size);
     view_.SetProgressPosition(0);
-    const bool started = gate_.Start(std::move(job), &lifetime_, [this, report](JobOutcome) {
+    const bool started = gate_.Start(std::move(job), &lifetime_, [this, report, then](JobOutcome outcome) {
         ended(report ? *report : MapTransferReport{});
+        if (then && outcome == JobOutcome::Completed)
+            then();
     });
     if (!started)
         return false;

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 #include <array>
 #include <memory>
 #include <optional>
@@ -84,8 +86,8 @@ public:
     // when its value changes.
     bool EditPoints(const std::array<QString, kMapPoints>& texts);
     // The speed points again in the words of the ignition type now in word 21, after it
-    // has been changed and written.
-    bool ReencodeSpeedPoints();
+    // has been changed and written; `then` runs once they are all written.
+    bool ReencodeSpeedPoints(std::function<void()> then = {});
 
     bool StepCurve(int first, int last, int step);
     bool SetCurve(int first, int last, const QString& text);
@@ -109,7 +111,8 @@ private:
     void addCell(LinkJob& job, int index, quint8 byte, int position, const std::shared_ptr<MapTransferReport>& report);
     void addPoint(LinkJob& job, int index, int value, int position);
     void addCurvePoint(LinkJob& job, int point, quint8 byte, int position);
-    bool run(LinkJob job, int size, EditStep undo, std::shared_ptr<MapTransferReport> report);
+    bool run(LinkJob job, int size, EditStep undo, std::shared_ptr<MapTransferReport> report,
+             std::function<void()> then = {});
     void ended(const MapTransferReport& report);
 
     LinkGate& gate_;

@@ -6,6 +6,7 @@
 #include "config/FakeEditorScreen.h"
 #include "config/ParameterEditors.h"
 #include "config/ParameterTransfer.h"
+#include "config/QuietTransferView.h"
 #include "image/ControllerImage.h"
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
@@ -58,15 +59,6 @@ public:
     int stepPosition = 0;
     int overall = -1;
     int finishes = 0;
-};
-
-class NoTransferView final : public ParameterTransferView {
-public:
-    void SetProgressMaximum(int) override {}
-    void SetProgressPosition(int) override {}
-    void StepProgress() override {}
-    std::vector<int> RefreshAfterRead() override { return {}; }
-    void ShowNote(const QString&) override {}
 };
 
 // A live record the controller answers "V" with while `answering`.
@@ -168,7 +160,7 @@ protected:
     ControllerImage image;
     LanguageStrings texts;
     ScriptedPrompter prompter;
-    NoTransferView transferView;
+    QuietTransferView transferView;
     ParameterTransfer transfer{gate, image, transferView, prompter, texts};
     FakeEditorScreen screen;
     ParameterEditors editors{image.Parameters(), transfer, screen, prompter, texts, Separators{u',', u'.'}};

@@ -11,6 +11,7 @@
 #include "link/CommandSet.h"
 #include "link/EcuLink.h"
 #include "link/LinkGate.h"
+#include "link/LinkJob.h"
 #include "link/ReadSequences.h"
 #include "link/StepTimer.h"
 #include "link/VirtualClock.h"
@@ -303,6 +304,25 @@ TEST_F(Editors, ANewIgnitionTypeConvertsTheSpeedsAgain)
     EXPECT_EQ(frames.at(6), QStringLiteral("K 2c 00 00"));
     EXPECT_NEAR(table[14], 2 * qint32(RpmToPeriod(1500, 2)), 1);
     EXPECT_NEAR(table[44], 2 * qint32(RpmToPeriod(6500, 2)), 1);
+
+    // With the map's speed points to rewrite, they go out between word 21 and words 14
+    // and 44 (a write of word 0 stands in for them here).
+    editors.OnIgnitionTypeWritten([this](std::function<void()> then) {
+        LinkJob points;
+        WriteParameter(points, 0, 1, ParameterTransfer::kEditorPauseMs);
+        return parts.gate.Start(std::move(points), nullptr, [then](JobOutcome outcome) {
+            if (outcome == JobOutcome::Completed)
+                then();
+        });
+    });
+    clock.clearEvents();
+    choose("ComboBoxCewka", 2);
+    const QStringList ordered = clock.frames();
+    ASSERT_EQ(ordered.size(), 12);
+    EXPECT_EQ(ordered.at(0), QStringLiteral("K 15 00 00"));
+    EXPECT_EQ(ordered.at(3), QStringLiteral("K 00 00 00"));
+    EXPECT_EQ(ordered.at(6), QStringLiteral("K 0e 00 00"));
+    EXPECT_EQ(ordered.at(9), QStringLiteral("K 2c 00 00"));
 }
 
 TEST_F(Editors, ReturnPressureTakesTheWarningPressureAlong)

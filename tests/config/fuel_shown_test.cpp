@@ -3,6 +3,7 @@
 #include "base/LanguageStrings.h"
 #include "config/ParameterEditors.h"
 #include "config/ParameterTransfer.h"
+#include "config/QuietTransferView.h"
 #include "image/ControllerIdentity.h"
 #include "image/ControllerImage.h"
 #include "link/LinkGate.h"
@@ -18,15 +19,6 @@
 namespace zantrel {
 namespace {
 
-class NoView final : public ParameterTransferView {
-public:
-    void SetProgressMaximum(int) override {}
-    void SetProgressPosition(int) override {}
-    void StepProgress() override {}
-    std::vector<int> RefreshAfterRead() override { return {}; }
-    void ShowNote(const QString&) override {}
-};
-
 // The temperature presets follow the fuel a user picks and the fuel the refresh shows;
 // the refresh writes nothing for them.
 TEST(FuelShown, APickAndTheRefreshPassTheFuelOn)
@@ -35,7 +27,7 @@ TEST(FuelShown, APickAndTheRefreshPassTheFuelOn)
     PauseStepTimer timer{rig.clock};
     LinkGate gate{rig.link, timer};
     ControllerImage image;
-    NoView view;
+    QuietTransferView view;
     test::ScriptedPrompter prompter;
     LanguageStrings texts;
     ParameterTransfer transfer{gate, image, view, prompter, texts};

@@ -3,6 +3,7 @@
 #include "config/ParameterFileComparison.h"
 #include "config/ParameterFiles.h"
 #include "config/ParameterTransfer.h"
+#include "config/QuietTransferView.h"
 #include "image/ControllerImage.h"
 #include "image/ParameterWordIndex.h"
 #include "link/JobRun.h"
@@ -248,15 +249,6 @@ public:
     QStringList notes;
 };
 
-class NoTransferView final : public ParameterTransferView {
-public:
-    void SetProgressMaximum(int) override {}
-    void SetProgressPosition(int) override {}
-    void StepProgress() override {}
-    std::vector<int> RefreshAfterRead() override { return {}; }
-    void ShowNote(const QString&) override {}
-};
-
 struct FilesRig {
     explicit FilesRig(const sim::LineOptions& line = {})
         : rig({}, line)
@@ -307,7 +299,7 @@ struct FilesRig {
     PauseStepTimer stepTimer;
     LinkGate gate;
     ControllerImage image;
-    NoTransferView transferView;
+    QuietTransferView transferView;
     test::ScriptedPrompter prompter;
     LanguageStrings texts;
     ParameterTransfer transfer;
