@@ -7,6 +7,7 @@
 
 #include "image/InjectionMaps.h"
 
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -65,7 +66,8 @@ ExitCode RunReport(CliContext& context);
 ExitCode RunSaveParams(CliContext& context);
 ExitCode RunLoadParams(CliContext& context);
 ExitCode RunShowParams(CliContext& context);
-// The maps as read-maps prints them; entries not known as "-".
-void PrintMaps(CliContext& context, const InjectionMaps& maps);
+// The maps as read-maps prints them; entries not known as "-". With --json they join the
+// fields of `json` in one object.
+void PrintMaps(CliContext& context, const InjectionMaps& maps, QJsonObject json = {});
 
 } // namespace zantrel::cli

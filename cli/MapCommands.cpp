@@ -56,7 +56,7 @@ ExitCode noCoding(CliContext& c)
 
 } // namespace
 
-void PrintMaps(CliContext& c, const InjectionMaps& maps)
+void PrintMaps(CliContext& c, const InjectionMaps& maps, QJsonObject json)
 {
     const MapPoints& p = maps.points;
     QJsonArray rpm, ms, words, cells, curve;
@@ -94,10 +94,11 @@ void PrintMaps(CliContext& c, const InjectionMaps& maps)
         curveTexts << knownText(got, CurvePointText(maps.curve.bytes[size_t(k)]));
     }
     if (c.out.json()) {
-        c.out.object({{QStringLiteral("points"),
-                       QJsonObject{{QStringLiteral("rpm"), rpm}, {QStringLiteral("ms"), ms}, {QStringLiteral("words"), words}}},
-                      {QStringLiteral("cells"), cells},
-                      {QStringLiteral("curve"), curve}});
+        json.insert(QStringLiteral("points"),
+                    QJsonObject{{QStringLiteral("rpm"), rpm}, {QStringLiteral("ms"), ms}, {QStringLiteral("words"), words}});
+        json.insert(QStringLiteral("cells"), cells);
+        json.insert(QStringLiteral("curve"), curve);
+        c.out.object(json);
         return;
     }
     c.out.line(QStringLiteral("speed points (rpm): ") + speeds.join(QLatin1Char(' ')));

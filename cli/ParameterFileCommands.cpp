@@ -157,9 +157,7 @@ ExitCode RunShowParams(CliContext& c)
         else
             c.out.line(QStringLiteral("%1 %2: %3").arg(i, 2).arg(label, value));
     }
-    if (c.out.json())
-        c.out.object({{QStringLiteral("words"), words}});
-    PrintMaps(c, maps);
+    PrintMaps(c, maps, {{QStringLiteral("words"), words}});
     return ExitCode::Ok;
 }
 

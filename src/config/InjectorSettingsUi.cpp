@@ -2,6 +2,7 @@
 
 #include "base/Prompter.h"
 #include "base/ShellWindow.h"
+#include "base/TypedKeyFilter.h"
 #include "config/InjectorPresets.h"
 #include "config/InjectorSettingsWindow.h"
 #include "config/ParameterEditors.h"
@@ -26,6 +27,9 @@ InjectorSettingsUi::InjectorSettingsUi(ShellWindow& window, TForm10& dialog, Par
     if (auto* button = page->findChild<QPushButton*>(QStringLiteral("ButtonDyszki")))
         connect(button, &QPushButton::clicked, this, &InjectorSettingsUi::ButtonDyszkiClick);
     connect(&dialog, &TForm10::EditLeft, this, &InjectorSettingsUi::copyBack);
+    // The dialog's edits take the keys their twins on the tabs take.
+    for (QLineEdit* edit : dialog_.Edits)
+        FilterTypedKeys(*edit, [this, name = edit->objectName()](QChar key) { return editors_.FilterKey(name, key); });
 }
 
 // The dialog's edits carry the names of the parameter tabs' edits; only the tabs are

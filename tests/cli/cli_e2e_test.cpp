@@ -562,6 +562,12 @@ TEST_F(CliEndToEnd, ParameterFileSavedChangedComparedAndLoadedBack)
     ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
     EXPECT_TRUE(shown.outLines().contains(QString::fromUtf8("49 Wyl. od niskiej temp. gazu: -20 °C")))
         << shown.out.toStdString();
+    const CliRun shownJson = runCli({"--json", "show-params", file});
+    ASSERT_EQ(shownJson.code, 0) << shownJson.err.toStdString();
+    ASSERT_EQ(shownJson.outLines().size(), 1) << "one object: the words and the maps";
+    const QJsonObject decoded = QJsonDocument::fromJson(shownJson.out.toUtf8()).object();
+    EXPECT_EQ(decoded.value("words").toArray().size(), 64);
+    EXPECT_EQ(decoded.value("cells").toArray().size(), 12);
 
     QFile cut(dir.filePath("short.qevp"));
     ASSERT_TRUE(cut.open(QIODevice::WriteOnly));

@@ -87,6 +87,22 @@ TEST_F(InjectorSettingsUiTest, CancelWritesNothingButKeepsWhatLeavingAnEditCopie
     EXPECT_TRUE(clock.frames().isEmpty());
 }
 
+// The dialog's edits take the keys their twins on the tabs take: digits and the
+// separator, the other separator turned into it, letters dropped.
+TEST_F(InjectorSettingsUiTest, TheDialogsEditsFilterTheKeysAsTheTabsDo)
+{
+    test::WhenShown(*window->Form10, [this] {
+        QLineEdit* edit = dialogEdit("EditPelneOtwarcie");
+        edit->setFocus();
+        edit->clear();
+        const QChar other = window->EntrySeparators().other;
+        QTest::keyClicks(edit, QStringLiteral("3x") + other + QStringLiteral("5"));
+        EXPECT_EQ(edit->text(), number("3,5"));
+        window->Form10->ButtonAnuluj->click();
+    });
+    button("ButtonRodzajWtryskiwaczy")->click();
+}
+
 TEST_F(InjectorSettingsUiTest, TheNozzleButtonShowsTheTable)
 {
     button("ButtonDyszki")->click();
