@@ -88,6 +88,9 @@ std::optional<quint16> EmissionWord(int index, const QString& text, const Parame
     case U::Ms:
         return TicksWord(float(*value), FastClock(table));
     case U::Rpm:
+        // A negative speed (pasted: the keys take none) has no period.
+        if (*value < 0)
+            return std::nullopt;
         return PeriodWord(TruncateToInt(*value), IgnitionType(table));
     }
     return std::nullopt;

@@ -35,7 +35,7 @@ std::span<const EmissionRow> EmissionRows();
 // The word as its edit shows it, by the clock and ignition type of the table.
 [[nodiscard]] QString EmissionText(int index, quint16 raw, const ParameterTable& table, QChar decimalSeparator);
 // The word for an edit's text; empty for a text that is not a number of the word's unit.
-// A plain number is held to 0..65535, as the word takes it.
+// A plain number is held to 0..65535, as the word takes it; a negative speed is refused.
 [[nodiscard]] std::optional<quint16> EmissionWord(int index, const QString& text, const ParameterTable& table,
                                                   QChar decimalSeparator);
 

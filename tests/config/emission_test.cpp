@@ -54,6 +54,7 @@ TEST(EmissionConversions, EachWordByItsUnit)
         {10, "2000", PeriodWord(2000, kIgnition), "2000"},
         {11, "5000", PeriodWord(5000, kIgnition), "5000"},
         {11, "", std::nullopt, ""},
+        {10, "-2000", std::nullopt, ""},
     };
     for (const Case& c : cases) {
         const std::optional<quint16> word = EmissionWord(c.index, QString::fromLatin1(c.typed), table, u',');
