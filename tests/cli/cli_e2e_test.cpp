@@ -461,7 +461,9 @@ TEST_F(CliEndToEnd, RecordWritesWhatTheRecorderWritesAndExportsItAsCsv)
 
     std::optional<QDateTime> started;
     const LanguageStrings texts;
-    for (QDateTime t = before.addSecs(-1); t <= after && !started; t = t.addSecs(1))
+    // The header has whole seconds: try each second from the one before the start on.
+    const QDateTime first = before.addMSecs(-before.time().msec()).addSecs(-1);
+    for (QDateTime t = first; t <= after && !started; t = t.addSecs(1))
         if (cliFile.startsWith(RecordingHeader(BaseCaption(texts), t, QLocale::system())))
             started = t;
     ASSERT_TRUE(started) << cliFile.left(80).toStdString();
