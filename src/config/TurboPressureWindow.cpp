@@ -12,15 +12,13 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include <algorithm>
+#include <optional>
 
 namespace zantrel {
 
 namespace {
 
 constexpr int kMaximumPosition = 65;
-// Word 12 holds the position + 100.
-constexpr int kBoostOffset = 100;
 
 } // namespace
 
@@ -61,8 +59,10 @@ TurboBoostUi::TurboBoostUi(ShellWindow& window, TForm15& dialog, ParameterTable&
 
 bool TurboBoostUi::SetBoost()
 {
+    // The word's own conversion gives the position; the bar holds it to its range.
     if (table_.Known(kBoostWord))
-        dialog_.ScrollBarTurbo->setValue(std::clamp(int(table_.word(kBoostWord)) - kBoostOffset, 0, kMaximumPosition));
+        if (const std::optional<double> position = UserValue(table_, kBoostWord))
+            dialog_.ScrollBarTurbo->setValue(int(*position));
     if (dialog_.exec() != QDialog::Accepted)
         return false;
     table_[kBoostWord] = *RawFromUser(table_, kBoostWord, dialog_.ScrollBarTurbo->value());
