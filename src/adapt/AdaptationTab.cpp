@@ -85,6 +85,7 @@ AdaptationTab::AdaptationTab(ShellWindow& window, AdaptationSpeedMeter& meter, c
     connect(&image_, &ControllerImage::ParametersChanged, this,
             [this] { ShowAdaptWords(image_.Parameters(), screen_, decimal_); });
     RefreshTexts();
+    window.OnTextsChanged([this] { RefreshTexts(); });
 }
 
 void AdaptationTab::build(QWidget* page, AdaptationSpeedMeter& meter)
@@ -113,6 +114,7 @@ void AdaptationTab::build(QWidget* page, AdaptationSpeedMeter& meter)
         field->setFocusPolicy(Qt::NoFocus);
         field->setFixedWidth(kFieldWidth);
         auto* label = new QLabel(GroupBoxWyniki);
+        label->setObjectName(QStringLiteral("Label") + field->objectName().mid(4));
         Fields[size_t(row.field)] = field;
         labels_[size_t(row.field)] = label;
         form->addRow(field, label);

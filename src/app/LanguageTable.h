@@ -12,6 +12,8 @@ struct LanguageRow {
     int code;
     const char* menuItem;
     const char* file;
+    int characterSet; // the font character set number the recording buttons' hints show
+    const char* qtLanguage; // the toolkit's own translations of its standard buttons
 };
 
 std::span<const LanguageRow> Languages();

@@ -339,17 +339,6 @@ void TForm1::ChooseResolutionItem(Resolution resolution)
     SaveResolution(workingDirectory_, resolution);
 }
 
-void TForm1::ChooseLanguage(int code)
-{
-    const LanguageRow* chosen = LanguageForCode(code);
-    if (!chosen)
-        return;
-    for (const LanguageRow& row : Languages())
-        MenuItem(QString::fromLatin1(row.menuItem))->setChecked(&row == chosen);
-    texts_.SetLanguage(code);
-    SaveLanguageCode(workingDirectory_, code);
-}
-
 void TForm1::OpenHelp()
 {
     QDir::setCurrent(workingDirectory_);

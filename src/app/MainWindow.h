@@ -17,6 +17,8 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <vector>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -31,7 +33,9 @@ class EcuLink;
 class FactoryTab;
 class LinkGate;
 class InjectorButtons;
+class LanguageApplier;
 class LanguageStrings;
+struct LanguageRow;
 class LiveView;
 class ParameterEditorTabs;
 class ParameterTable;
@@ -150,8 +154,11 @@ public:
     void ShowLastPort();
     // The resolution items: size, centre, remember in rozdz.txt.
     void ChooseResolutionItem(Resolution resolution);
-    // A language item: checks it alone and remembers it in jezyk.txt.
+    // A language item: checks it alone, puts the texts of its file (lang/ among the
+    // shipped files) on every window, re-sets the texts that depend on state, keeps the
+    // lists' selections and remembers the choice in jezyk.txt.
     void ChooseLanguage(int code);
+    void OnTextsChanged(std::function<void()> refresh) override;
     // Ctrl+H: the help text in a plain-text viewer.
     void OpenHelp();
     bool ActivatedOnce() const { return activatedOnce_; }
@@ -187,6 +194,7 @@ private:
     void ReportSettingsProblem(RegistrySettings::Problem problem);
     // A click on the temperature-map tab reads the map, as its own read button does.
     void ReadTemperatureMap();
+    void ReadLanguage(const LanguageRow& language, LanguageApplier& applier);
 
     EcuLink& link_;
     LinkGate& gate_;
@@ -201,6 +209,7 @@ private:
     Separators separators_;
     QString workingDirectory_;
     QString shippedDirectory_;
+    std::vector<std::function<void()>> textRefreshers_;
     std::unique_ptr<RegistrySettings> settings_;
     std::unique_ptr<LastPortSettings> lastPortSettings_;
     PortMenu* portMenu_ = nullptr;

@@ -17,7 +17,7 @@ constexpr TextRow kRows[] = {
     {Text::ProgramName, 0, "Zantrel - "},
     {Text::VersionText, 0, "V 1.39 "},
     {Text::ApplicationTitle, 0, "Zantrel"},
-    {Text::UnknownException, 0, "Nieznany błąd"},
+    {Text::UnknownException, 13030, "Nieznany błąd"},
     {Text::PortAlreadyOpen, 10080, "Port juz otwarty"},
     {Text::NoController, 10081, "brak sterownika"},
     {Text::PortBusy, 10082, "Port zajęty"},
@@ -73,14 +73,14 @@ constexpr TextRow kRows[] = {
     {Text::StopHint, 15004, "Zatrzymaj"},
     {Text::RecordingLabel, 15005, "[Rejestracja:"},
     {Text::RecordingPausedLabel, 15006, "[Pauza:"},
-    {Text::SettingsUnwritable, 0, "Nie można zapisać ustawień: %1"},
-    {Text::SettingsDamaged, 0, "Ustawienia są uszkodzone, przyjęto domyślne: %1"},
-    {Text::HelpMissing, 0, "Brak pliku pomocy: %1"},
-    {Text::ParametersShown, 0, "Param."},
-    {Text::NotANumber, 0, "\"%1\" nie jest poprawną liczbą. Wartość nie została zapisana."},
-    {Text::ParametersPartlyRead, 0, "Odczytano %1 z %2 parametrów"},
-    {Text::PortLostRetrying, 0, "Port %1 zniknął - ponawiam połączenie"},
-    {Text::Reconnected, 0, "Połączono ponownie (%1)"},
+    {Text::SettingsUnwritable, 13031, "Nie można zapisać ustawień: %1"},
+    {Text::SettingsDamaged, 13032, "Ustawienia są uszkodzone, przyjęto domyślne: %1"},
+    {Text::HelpMissing, 13033, "Brak pliku pomocy: %1"},
+    {Text::ParametersShown, 13034, "Param."},
+    {Text::NotANumber, 13035, "\"%1\" nie jest poprawną liczbą. Wartość nie została zapisana."},
+    {Text::ParametersPartlyRead, 13036, "Odczytano %1 z %2 parametrów"},
+    {Text::PortLostRetrying, 13037, "Port %1 zniknął - ponawiam połączenie"},
+    {Text::Reconnected, 13038, "Połączono ponownie (%1)"},
     {Text::PetrolTimeHeading, 12080, "Czas pracy na benzynie:"},
     {Text::Days, 12081, "Doby:"},
     {Text::Hours, 12082, "Godziny:"},
@@ -88,42 +88,42 @@ constexpr TextRow kRows[] = {
     {Text::Seconds, 12084, "Sekundy:"},
     {Text::GasShare, 12085, "Procentowy czas pracy na gazie:"},
     {Text::PetrolShare, 12086, "Procentowy czas pracy na benzynie:"},
-    {Text::GasTimeHeading, 0, "Czas pracy na gazie:"},
-    {Text::CounterNotRead, 0, "brak odpowiedzi sterownika, licznik nie został odczytany"},
+    {Text::GasTimeHeading, 12087, "Czas pracy na gazie:"},
+    {Text::CounterNotRead, 13039, "brak odpowiedzi sterownika, licznik nie został odczytany"},
     {Text::CarDataQuestion, 13002, "Nie Zapisano Danych Samochodu!!! Czy zrobić to teraz ??"},
     {Text::CarDataQuestionCaption, 13003, "Zapisz Dane Samochodu"},
-    {Text::EnterYear, 0, "Wpisz Rok (4 cyfry)"},
-    {Text::EnterMonth, 0, "Wpisz Miesiąc (2 cyfry)"},
-    {Text::EnterDay, 0, "Wpisz dzień (2 cyfry)"},
-    {Text::CarDataTooLong, 0, "Pole \"%1\" mieści najwyżej %2 znaków. Dane samochodu nie zostały zapisane."},
-    {Text::CarDataCharacter, 0,
+    {Text::EnterYear, 13040, "Wpisz Rok (4 cyfry)"},
+    {Text::EnterMonth, 13041, "Wpisz Miesiąc (2 cyfry)"},
+    {Text::EnterDay, 13042, "Wpisz dzień (2 cyfry)"},
+    {Text::CarDataTooLong, 13043, "Pole \"%1\" mieści najwyżej %2 znaków. Dane samochodu nie zostały zapisane."},
+    {Text::CarDataCharacter, 13044,
      "Znaku \"%1\" w polu \"%2\" nie można zapisać w sterowniku. Dane samochodu nie zostały zapisane."},
-    {Text::MapPointsPhase, 0, "Mapa 1"},
-    {Text::MapCellsPhase, 0, "Mapa 1p"},
-    {Text::MapCurvePhase, 0, "Mapa 2"},
-    {Text::MapsPartlyRead, 0, "Mapy: nie odczytano %1 z %2 pozycji, pozostały poprzednie wartości"},
-    {Text::MapValueNotANumber, 0, "\"%1\" nie jest liczbą całkowitą. Mapa nie została zmieniona."},
-    {Text::MapPointNotANumber, 0, "\"%1\" nie jest poprawną liczbą. Punkty charakterystyki nie zostały zmienione."},
-    {Text::MapBlockEmpty, 0, "Schowek nie zawiera wartości mapy. Mapa nie została zmieniona."},
-    {Text::MapBlockNotANumber, 0,
+    {Text::MapPointsPhase, 13045, "Mapa 1"},
+    {Text::MapCellsPhase, 13046, "Mapa 1p"},
+    {Text::MapCurvePhase, 13047, "Mapa 2"},
+    {Text::MapsPartlyRead, 13048, "Mapy: nie odczytano %1 z %2 pozycji, pozostały poprzednie wartości"},
+    {Text::MapValueNotANumber, 13049, "\"%1\" nie jest liczbą całkowitą. Mapa nie została zmieniona."},
+    {Text::MapPointNotANumber, 13050, "\"%1\" nie jest poprawną liczbą. Punkty charakterystyki nie zostały zmienione."},
+    {Text::MapBlockEmpty, 13051, "Schowek nie zawiera wartości mapy. Mapa nie została zmieniona."},
+    {Text::MapBlockNotANumber, 13052,
      "W schowku \"%3\" (wiersz %1, kolumna %2) nie jest liczbą. Mapa nie została zmieniona."},
-    {Text::MapBlockRagged, 0,
+    {Text::MapBlockRagged, 13053,
      "W schowku wiersz %1 ma inną liczbę wartości niż pierwszy. Mapa nie została zmieniona."},
-    {Text::MapBlockTooLarge, 0, "Blok %1 × %2 nie mieści się w mapie od tej komórki. Mapa nie została zmieniona."},
-    {Text::MapPairsNotStored, 0, "Mapa: %1 par komórek nie zapisano w banku mapy, komórka sąsiednia nie odpowiada"},
-    {Text::MapShortcuts, 0, "Ctrl+C kopiuj, Ctrl+V wklej, Ctrl+Z cofnij, Ctrl+Y ponów"},
+    {Text::MapBlockTooLarge, 13054, "Blok %1 × %2 nie mieści się w mapie od tej komórki. Mapa nie została zmieniona."},
+    {Text::MapPairsNotStored, 13055, "Mapa: %1 par komórek nie zapisano w banku mapy, komórka sąsiednia nie odpowiada"},
+    {Text::MapShortcuts, 10567, "Ctrl+C kopiuj, Ctrl+V wklej, Ctrl+Z cofnij, Ctrl+Y ponów"},
     // Reports: the configuration report and the spreadsheet export
-    {Text::ReportHardware, 0, "Konfiguracja sprzętowa:"},
-    {Text::ReportProgramVersion, 0, "Wersja programu PC:"},
-    {Text::ReportCarData, 0, "Dane samochodu:"},
-    {Text::ReportDescription, 0, "Opis Dodatkowy:"},
-    {Text::ReportUnitRpm, 0, "[obr./min]"},
-    {Text::ReportUnitCycles, 0, "[cykle]"},
-    {Text::ReportUnitSeconds, 0, "[sek]"},
-    {Text::ReportGas, 0, "gazu"},
-    {Text::ReportReducer, 0, "reduktora"},
-    {Text::ReportPage, 0, "Strona %1 z %2"},
-    {Text::ReportCharacterMissing, 0, "Znaku \"%1\" nie można zapisać w pliku. Plik nie został zapisany."},
+    {Text::ReportHardware, 12100, "Konfiguracja sprzętowa:"},
+    {Text::ReportProgramVersion, 12101, "Wersja programu PC:"},
+    {Text::ReportCarData, 12102, "Dane samochodu:"},
+    {Text::ReportDescription, 12103, "Opis Dodatkowy:"},
+    {Text::ReportUnitRpm, 16000, "[obr./min]"},
+    {Text::ReportUnitCycles, 16001, "[cykle]"},
+    {Text::ReportUnitSeconds, 16003, "[sek]"},
+    {Text::ReportGas, 16004, "gazu"},
+    {Text::ReportReducer, 16005, "reduktora"},
+    {Text::ReportPage, 13056, "Strona %1 z %2"},
+    {Text::ReportCharacterMissing, 13057, "Znaku \"%1\" nie można zapisać w pliku. Plik nie został zapisany."},
     // Auto-adaptation
     {Text::AdaptIdleInstruction, 10500,
      "Włącz odbiorniki w aucie takie jak: nadmuch powietrza, światła - aby lekko obciążyć silnik. Następnie "
@@ -198,10 +198,30 @@ constexpr TextRow kRows[] = {
     {Text::EmissionHelpSlowCorrection, 11114, "Opis wolnozmienna "},
     {Text::EmissionHelpRpmLimitation, 11115, "Opis Ograniczenia RPM"},
     {Text::EmissionHelpLoadLimitation, 11116, "Opis Ograniczenia od wtrysku"},
+    {Text::DescriptionPrompt, 11043, "Wybierz parametr aby zobaczyć jego opis."},
+    // The reserve sensor lists: the LPG list and the last LPG item first in the CNG list
+    {Text::ReserveLpg1, 10373, "20kR"},
+    {Text::ReserveLpg2, 10374, "90R"},
+    {Text::ReserveLpg3, 10375, "Rezerwa"},
+    {Text::ReserveOwnDefinition, 10376, "Wlasna Definicja"},
+    {Text::LanguageLineBroken, 13058,
+     "Plik języka %1: wiersz %2 nie zaczyna się od pięciocyfrowego numeru; dalsze wiersze pominięto."},
     {Text::LowRpmFilterNotANumber, 13089, "\"%1\" nie jest poprawną liczbą. Filtr nie został zapisany."},
 };
 
 static_assert(RowsFollowEnumOrder(kRows, &TextRow::key, Text::Count), "one row per Text, in enum order");
+
+struct AliasRow {
+    int id;
+    Text key;
+};
+
+// Second ids of a string: the report and the export each had their own copy of these
+// units, and a language file may name either.
+constexpr AliasRow kAliases[] = {
+    {16002, Text::ReportUnitRpm},
+    {16006, Text::ReportUnitSeconds},
+};
 
 } // namespace
 
@@ -215,6 +235,10 @@ bool LanguageStrings::SetById(int id, const QString& text)
 {
     if (id < kFirstLanguageId || id > kLastLanguageId)
         return false;
+    if (id >= kFirstDescriptionId && id <= kLastDescriptionId) {
+        replacements_[id] = text;
+        return true;
+    }
     bool found = false;
     for (const TextRow& row : kRows) {
         if (row.id == id) {
@@ -222,7 +246,30 @@ bool LanguageStrings::SetById(int id, const QString& text)
             found = true;
         }
     }
+    for (const AliasRow& alias : kAliases) {
+        if (alias.id == id) {
+            texts_[std::size_t(alias.key)] = text;
+            found = true;
+        }
+    }
     return found;
+}
+
+const QString* LanguageStrings::Replacement(int id) const
+{
+    const auto found = replacements_.find(id);
+    return found == replacements_.end() ? nullptr : &found->second;
+}
+
+std::vector<LanguageStringId> LanguageStringIds()
+{
+    std::vector<LanguageStringId> ids;
+    for (const TextRow& row : kRows)
+        if (row.id != 0)
+            ids.push_back({row.id, row.key});
+    for (const AliasRow& alias : kAliases)
+        ids.push_back({alias.id, alias.key});
+    return ids;
 }
 
 QString BaseCaption(const LanguageStrings& texts)

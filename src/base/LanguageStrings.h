@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstddef>
+#include <map>
+#include <vector>
 
 namespace zantrel {
 
@@ -178,6 +180,12 @@ enum class Text {
     EmissionHelpSlowCorrection,
     EmissionHelpRpmLimitation,
     EmissionHelpLoadLimitation,
+    DescriptionPrompt,
+    ReserveLpg1,
+    ReserveLpg2,
+    ReserveLpg3,
+    ReserveOwnDefinition,
+    LanguageLineBroken,
     LowRpmFilterNotANumber,
     Count
 };
@@ -186,6 +194,9 @@ inline constexpr int kFirstLanguageId = 10000;
 // The code of the language the texts are designed in, as jezyk.txt keeps it.
 inline constexpr int kPolishLanguage = 1;
 inline constexpr int kLastLanguageId = 16006;
+// The parameter descriptions' ids: their texts are kept with the descriptions.
+inline constexpr int kFirstDescriptionId = 11000;
+inline constexpr int kLastDescriptionId = 11042;
 
 class LanguageStrings {
 public:
@@ -193,8 +204,12 @@ public:
 
     const QString& operator[](Text text) const { return texts_[std::size_t(text)]; }
 
-    // Replaces every string kept under `id`; false when no string has that id.
+    // Replaces every string kept under `id`; false when no string has that id. A text
+    // of the parameter descriptions' ids is kept for Replacement().
     bool SetById(int id, const QString& text);
+    // A language file's text for an id that another table keeps (a parameter
+    // description); nullptr while no file gave one.
+    const QString* Replacement(int id) const;
 
     // The language the texts are in; its code page is that of the car data.
     int Language() const { return language_; }
@@ -202,8 +217,17 @@ public:
 
 private:
     std::array<QString, std::size_t(Text::Count)> texts_;
+    std::map<int, QString> replacements_;
     int language_ = kPolishLanguage;
 };
+
+struct LanguageStringId {
+    int id;
+    Text key;
+};
+
+// Every id a language file may give a string under, with the string it sets.
+std::vector<LanguageStringId> LanguageStringIds();
 
 // "Zantrel - V 1.39 ": the window caption until a controller is identified.
 QString BaseCaption(const LanguageStrings& texts);

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QAction;
 class QStatusBar;
 class QWidget;
@@ -39,6 +41,9 @@ public:
     // Started with --service: what the shipped configuration hides (recording and replay,
     // the curve editor, the emission and factory tabs) is shown.
     virtual bool ServiceView() const = 0;
+    // Runs `refresh` after each language change, once the file's texts are in place: a
+    // subsystem re-sets the texts that depend on its state.
+    virtual void OnTextsChanged(std::function<void()> refresh) = 0;
 };
 
 } // namespace zantrel

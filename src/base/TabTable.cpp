@@ -19,7 +19,7 @@ constexpr TabSpec kTabs[] = {
     {TabId::TabSheet9, "TabSheet9", "Odczyt konfiguracji (F10)", true, "Odczytkonfiguracji1", false},
     {TabId::TabSheetEmisja, "TabSheetEmisja", "Emisja", false, "", false},
     {TabId::TabSheetMapaTemp, "TabSheetMapaTemp", "Mapa temperaturowa", false, "", false},
-    {TabId::TabSheet11, "TabSheet11", "", true, "", false},
+    {TabId::TabSheet11, "TabSheet11", "Mazda/Jalowy", true, "", false},
 };
 
 static_assert(RowsFollowEnumOrder(kTabs, &TabSpec::id, TabId::Count), "one row per TabId, in tab order");

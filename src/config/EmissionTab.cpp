@@ -92,6 +92,7 @@ void EmissionTab::build(QWidget& page)
     int cell = 0;
     for (const EmissionGroup& g : kGroups) {
         auto* group = new QGroupBox(QString::fromUtf8(g.caption), &page);
+        group->setObjectName(QStringLiteral("GroupBoxEmisja%1").arg(cell + 1));
         auto* form = new QFormLayout(group);
         for (int r = 0; r < 2; ++r) {
             const int word = g.words[r];
@@ -102,7 +103,9 @@ void EmissionTab::build(QWidget& page)
             const EntryKind kind = EmissionEntryKind(word);
             FilterTypedKeys(*edit, [kind, separators](QChar key) { return FilterEntryKey(kind, key, separators); });
             edit->installEventFilter(this);
-            form->addRow(QString::fromUtf8(g.labels[r]), edit);
+            auto* label = new QLabel(QString::fromUtf8(g.labels[r]), group);
+            label->setObjectName(QStringLiteral("Label") + edit->objectName().mid(4));
+            form->addRow(label, edit);
         }
         grid->addWidget(group, cell / 2, cell % 2);
         ++cell;
@@ -136,7 +139,7 @@ void EmissionTab::build(QWidget& page)
     auto* memo = new QPlainTextEdit(&page);
     memo->setObjectName(QString::fromLatin1(kMemo));
     memo->setReadOnly(true);
-    memo->setPlainText(QStringLiteral("Wybierz parametr aby zobaczyc jego opis."));
+    memo->setPlainText(texts_[Text::DescriptionPrompt]);
     columns->addWidget(memo, 1);
 
     connect(read, &QPushButton::clicked, this, [this] { editor_.Read(); });

@@ -37,6 +37,7 @@ TForm10::TForm10(QWidget* parent)
         edit->setFixedWidth(kFieldWidth);
         edit->installEventFilter(this);
         auto* label = new QLabel(QString::fromUtf8(kLabels[i]), this);
+        label->setObjectName(QStringLiteral("Label") + edit->objectName().mid(4));
         label->setBuddy(edit);
         grid->addWidget(label, int(i), 0);
         grid->addWidget(edit, int(i), 1);

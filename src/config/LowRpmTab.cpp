@@ -77,7 +77,9 @@ void LowRpmTab::build(QWidget& page)
         edit->setObjectName(QString::fromLatin1(f.edit));
         const EntryKind kind = f.kind;
         FilterTypedKeys(*edit, [kind, separators](QChar key) { return FilterEntryKey(kind, key, separators); });
-        form->addRow(QString::fromUtf8(f.label), edit);
+        auto* label = new QLabel(QString::fromUtf8(f.label), filter);
+        label->setObjectName(QStringLiteral("Label") + edit->objectName().mid(4));
+        form->addRow(label, edit);
     }
     QComboBox* filterList = newList("ComboBoxFiltr", filter);
     form->addRow(filterList);
@@ -121,25 +123,10 @@ double LowRpmTab::SliderPercent() const
 
 void LowRpmTab::Refresh()
 {
-    captionTab();
     if (const std::optional<double> percent = editor_.Refresh()) {
         const QSignalBlocker quiet(slider_);
         slider_->setValue(int(*percent * kSliderSteps));
         showSlider(*percent);
-    }
-}
-
-// The tab has no caption at design time; once a read may show it, it takes its group's,
-// as a language file sets it, so that it is not shown blank.
-void LowRpmTab::captionTab()
-{
-    QWidget& page = *window_.Tab(TabId::TabSheet11);
-    for (QWidget* w = page.parentWidget(); w; w = w->parentWidget()) {
-        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-            if (tabs->tabText(tabs->indexOf(&page)).isEmpty())
-                tabs->setTabText(tabs->indexOf(&page), QStringLiteral("Mazda/Jalowy"));
-            return;
-        }
     }
 }
 

@@ -35,7 +35,6 @@ public:
 private:
     void build(QWidget& page);
     void showSlider(double percent);
-    void captionTab();
 
     ShellWindow& window_;
     WidgetEditorScreen screen_;

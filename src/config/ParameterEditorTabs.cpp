@@ -49,6 +49,8 @@ ParameterEditorTabs::ParameterEditorTabs(ShellWindow& window, ParameterTable& ta
         if (QWidget* control = screen_.Find(t.twin); control && t.sharesHandlers)
             watch(*control);
     editors_.ShowLowRpmFilter(true);
+    editors_.RefreshTexts();
+    window.OnTextsChanged([this] { editors_.RefreshTexts(); });
 }
 
 void ParameterEditorTabs::watch(QWidget& control)

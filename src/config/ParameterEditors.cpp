@@ -8,7 +8,10 @@
 #include "config/ParameterTransfer.h"
 #include "config/ParameterUnits.h"
 #include "config/ParameterWords.h"
+#include "config/ReserveSensorPresets.h"
 #include "image/ParameterTable.h"
+
+#include <algorithm>
 
 #include <Qt>
 
@@ -68,13 +71,24 @@ void ParameterEditors::Enter(QStringView control)
     const std::optional<ParameterDescription> d = DescriptionOf(control);
     if (!d)
         return;
-    screen_.SetText(DescriptionMemo(d->tab), QString::fromUtf8(d->text));
+    screen_.SetText(DescriptionMemo(d->tab), DescriptionText(*d, texts_));
     (d->tab == EditorTab::Parameters ? parametersEntered_ : advancedEntered_) = true;
 }
 
 bool ParameterEditors::DescriptionShown(EditorTab tab) const
 {
     return tab == EditorTab::Parameters ? parametersEntered_ : advancedEntered_;
+}
+
+void ParameterEditors::RefreshTexts()
+{
+    for (const EditorTab tab : {EditorTab::Parameters, EditorTab::Advanced})
+        if (!DescriptionShown(tab))
+            screen_.SetText(DescriptionMemo(tab), texts_[Text::DescriptionPrompt]);
+    const char* reserve = "ComboBoxSzkielkoRezerwy";
+    const int item = screen_.Item(reserve);
+    screen_.SetItems(reserve, ReserveSensorItems(quint32(std::max(0, screen_.Item("ComboBoxCNGLPG"))), texts_));
+    screen_.SelectItem(reserve, item);
 }
 
 // Leaving a control writes only what the user changed in it: a text or an item that the

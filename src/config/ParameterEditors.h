@@ -71,6 +71,9 @@ public:
 
     // Whether a control of the tab has been entered since start-up.
     bool DescriptionShown(EditorTab tab) const;
+    // After a language change: the prompt in a memo that shows no description yet, and the
+    // reserve sensor list in the new texts, its selection kept.
+    void RefreshTexts();
 
     // The injector settings dialog's OK: the writers of words 8, 2, 7, 6 and 13, in this
     // order, from what their edits hold.

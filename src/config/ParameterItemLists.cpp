@@ -80,7 +80,7 @@ std::vector<ItemList> BuildLists()
         {"ComboBoxSpuscPsys", nullptr, Texts({"BRAK BOV", "BOV AKTYWNY"})},
         {"ComboBoxKorSkacz", nullptr, Texts({"Korekta Skaczaca BRAK", "Korekta Skaczaca Aktywna"})},
         // The reserve sensors of the fuel chosen at start, LPG.
-        {"ComboBoxSzkielkoRezerwy", nullptr, ReserveSensorItems(kFuelLpg)},
+        {"ComboBoxSzkielkoRezerwy", nullptr, ReserveSensorItems(kFuelLpg, LanguageStrings())},
         // Shown with its description; choosing an item stores nothing.
         {"ComboBoxAlgorytm", nullptr, Texts({"Przewidywanie sekwencji", "Sterowanie w czasie rzeczywistym"})},
     };

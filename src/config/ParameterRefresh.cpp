@@ -125,7 +125,7 @@ std::vector<int> ParameterEditors::Refresh(bool afterRead, const ControllerIdent
     if (shows(FieldOf(ConfigField::Fuel).word) && shows(FieldOf(ConfigField::ReserveSensor).word)) {
         const quint32 fuel = ShadowField(table_, ConfigField::Fuel);
         const int reserve = int(ShadowField(table_, ConfigField::ReserveSensor));
-        screen_.SetItems("ComboBoxSzkielkoRezerwy", ReserveSensorItems(fuel));
+        screen_.SetItems("ComboBoxSzkielkoRezerwy", ReserveSensorItems(fuel, texts_));
         screen_.SelectItem("ComboBoxSzkielkoRezerwy", reserve);
         screen_.SetShown("ButtonSzkielkoDefiniuj", ReserveOwnDefinition(fuel, reserve));
     }

@@ -104,7 +104,7 @@ public:
             break;
         case LayoutKind::Memo: {
             closeColumn();
-            auto* memo = named(new QPlainTextEdit(DescriptionMemoPrompt(), &page_), row.name);
+            auto* memo = named(new QPlainTextEdit(&page_), row.name);
             memo->setReadOnly(true);
             memo->setFocusPolicy(Qt::NoFocus);
             memo->setFixedHeight(kMemoHeight);

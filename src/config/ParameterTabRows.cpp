@@ -109,6 +109,8 @@ constexpr LabelName kLabelNames[] = {
     {"ComboBoxMrozGaz", "LabelWylOdTemp"},
     {"ComboBoxMrozRed", "LabelWylOdTemp2"},
     {"ComboBoxRodzajCzTemp", "LambaRodzajCzTemp"},
+    {"ComboBoxMaxRpm", "LabelMaxRpmFunkcja"},
+    {"ComboBoxMaxRpmQuillon", "LabelMaxRpmFunkcjaQuillon"},
 };
 
 constexpr StartState kStartStates[] = {

@@ -10,18 +10,16 @@ namespace {
 
 constexpr quint32 kFalling = 0;
 constexpr quint32 kRising = 1;
-constexpr const char* kOwnDefinition = "Wlasna Definicja";
-
 const ReserveSensorPreset kLpg[] = {
-    {"20kR", std::array<qint32, 4>{3750, 3400, 3100, 2200}, kFalling},
-    {"90R", std::array<qint32, 4>{70, 120, 230, 300}, kRising},
-    {"Rezerwa", std::array<qint32, 4>{3980, 3900, 3800, 3366}, kFalling},
-    {kOwnDefinition, std::nullopt, kFalling},
+    {Text::ReserveLpg1, "", std::array<qint32, 4>{3750, 3400, 3100, 2200}, kFalling},
+    {Text::ReserveLpg2, "", std::array<qint32, 4>{70, 120, 230, 300}, kRising},
+    {Text::ReserveLpg3, "", std::array<qint32, 4>{3980, 3900, 3800, 3366}, kFalling},
+    {Text::ReserveOwnDefinition, "", std::nullopt, kFalling},
 };
 
 const ReserveSensorPreset kCng[] = {
-    {kOwnDefinition, std::nullopt, kFalling},
-    {"AEB806", std::array<qint32, 4>{4013, 3931, 3849, 3767}, kFalling},
+    {Text::ReserveOwnDefinition, "", std::nullopt, kFalling},
+    {std::nullopt, "AEB806", std::array<qint32, 4>{4013, 3931, 3849, 3767}, kFalling},
 };
 
 std::span<const ReserveSensorPreset> listOf(quint32 fuel)
@@ -41,11 +39,11 @@ const ReserveSensorPreset* ReserveSensorPresetOf(quint32 fuel, int item)
     return &list[size_t(item)];
 }
 
-QStringList ReserveSensorItems(quint32 fuel)
+QStringList ReserveSensorItems(quint32 fuel, const LanguageStrings& texts)
 {
     QStringList items;
     for (const ReserveSensorPreset& p : listOf(fuel))
-        items << QString::fromUtf8(p.text);
+        items << (p.name ? texts[*p.name] : QString::fromUtf8(p.text));
     return items;
 }
 

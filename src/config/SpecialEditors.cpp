@@ -219,7 +219,7 @@ bool ParameterEditors::chooseFuel(const char* control)
     if (item < 0 || !writeField(control, quint32(item)))
         return false;
     const quint32 fuel = quint32(item);
-    screen_.SetItems("ComboBoxSzkielkoRezerwy", ReserveSensorItems(fuel));
+    screen_.SetItems("ComboBoxSzkielkoRezerwy", ReserveSensorItems(fuel, texts_));
     screen_.SelectItem("ComboBoxSzkielkoRezerwy", 0);
     screen_.SetShown("ButtonSzkielkoDefiniuj", ReserveOwnDefinition(fuel, 0));
     if (fuelShown_)

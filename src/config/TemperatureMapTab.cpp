@@ -39,10 +39,11 @@ QPushButton* newButton(const char* caption, const char* name, QWidget* parent)
 
 // A row of edits under a caption, with the unit at its end.
 template <size_t N>
-QGroupBox* editRow(const char* caption, const char* unit, const std::array<const char*, N>& names, EntryKind kind,
+QGroupBox* editRow(const char* name, const char* caption, const char* unit, const std::array<const char*, N>& names, EntryKind kind,
                    const Separators& separators, QWidget* parent)
 {
     auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
+    group->setObjectName(QString::fromLatin1(name));
     auto* row = new QHBoxLayout(group);
     for (const char* name : names)
         row->addWidget(newEdit(name, kind, separators, group));
@@ -69,9 +70,9 @@ void TemperatureMapTab::build(QWidget& page)
     const Separators& separators = window_.EntrySeparators();
     auto* column = new QVBoxLayout(&page);
     QGroupBox* points =
-        editRow("Zakres Temperatur:", "[°C]", kTempPointEdits, EntryKind::Digits, separators, &page);
+        editRow("GroupBoxZakresTemp", "Zakres Temperatur:", "[°C]", kTempPointEdits, EntryKind::Digits, separators, &page);
     QGroupBox* corrections =
-        editRow("Wzbogacanie:", "[%]", kTempCorrectionEdits, EntryKind::SignedInt, separators, &page);
+        editRow("GroupBoxWzbogacanieTemp", "Wzbogacanie:", "[%]", kTempCorrectionEdits, EntryKind::SignedInt, separators, &page);
     column->addWidget(points);
     column->addWidget(corrections);
 

@@ -27,7 +27,9 @@ TForm15::TForm15(QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm15"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Ustal ciśnienie doładowania Turbiny:"), this), 0, 0, 1, 3);
+    auto* caption = new QLabel(QStringLiteral("Ustal ciśnienie doładowania Turbiny:"), this);
+    caption->setObjectName(QStringLiteral("LabelTurbo"));
+    grid->addWidget(caption, 0, 0, 1, 3);
     ScrollBarTurbo = new QScrollBar(Qt::Horizontal, this);
     ScrollBarTurbo->setObjectName(QStringLiteral("ScrollBarTurbo"));
     ScrollBarTurbo->setRange(0, kMaximumPosition);
@@ -39,6 +41,8 @@ TForm15::TForm15(QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("1 [Bar]"), this), 2, 2, Qt::AlignRight);
     auto* ok = new QPushButton(QStringLiteral("Zapisz zmiany"), this);
     auto* cancel = new QPushButton(QStringLiteral("ANULUJ"), this);
+    ok->setObjectName(QStringLiteral("ButtonZapisz"));
+    cancel->setObjectName(QStringLiteral("ButtonAnuluj"));
     grid->addWidget(ok, 3, 0);
     grid->addWidget(cancel, 3, 2);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -25,6 +25,7 @@ QGroupBox* DiagnosticTimes::buildRow(QWidget* page, const QString& title, const 
                                      std::array<QLineEdit*, live::kCylinders>& fields)
 {
     auto* group = new QGroupBox(title, page);
+    group->setObjectName(QStringLiteral("GroupBoxCzas") + QString::fromLatin1(prefix));
     auto* grid = new QGridLayout(group);
     for (int c = 0; c < live::kCylinders; ++c) {
         const QString n = QString::number(c + 1);

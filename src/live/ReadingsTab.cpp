@@ -59,11 +59,11 @@ ReadingsTab::ReadingsTab(QWidget* page)
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
 
-    QGroupBox* speed = buildMeter(page, "Obroty silnika", Ab270MeterRPM, EditAb270MeterRPM, "Ab270MeterRPM",
+    QGroupBox* speed = buildMeter(page, "GroupObroty", "Obroty silnika", Ab270MeterRPM, EditAb270MeterRPM, "Ab270MeterRPM",
                                   "EditAb270MeterRPM", kSpeedNumberSample);
     SetUpSpeedMeter(*Ab270MeterRPM);
 
-    QGroupBox* pressure = buildMeter(page, "Ciśnienie gazu [Bar]", ManometrPsys, EditManometrPsys, "ManometrPsys",
+    QGroupBox* pressure = buildMeter(page, "GroupCisnienie", "Ciśnienie gazu [Bar]", ManometrPsys, EditManometrPsys, "ManometrPsys",
                                      "EditManometrPsys", kPressureNumberSample);
     ManometrPsys->setScale(0.0, kPressureScale, 0.5, 5, 1);
     ManometrPsys->setCaption(QStringLiteral("Bar"));
@@ -93,10 +93,10 @@ ReadingsTab::ReadingsTab(QWidget* page)
     grid->setColumnStretch(4, 2);
 }
 
-QGroupBox* ReadingsTab::buildMeter(QWidget* page, const char* title, RoundGauge*& meter, QLineEdit*& field,
+QGroupBox* ReadingsTab::buildMeter(QWidget* page, const char* name, const char* title, RoundGauge*& meter, QLineEdit*& field,
                                    const char* meterName, const char* fieldName, const QString& widest)
 {
-    QGroupBox* group = newGroup(page, QString(), QString::fromUtf8(title));
+    QGroupBox* group = newGroup(page, QString::fromLatin1(name), QString::fromUtf8(title));
     auto* column = new QVBoxLayout(group);
     meter = new RoundGauge(group);
     meter->setObjectName(QString::fromLatin1(meterName));
@@ -128,9 +128,9 @@ QGroupBox* ReadingsTab::buildTimes(QWidget* page)
     auto* grid = new QGridLayout(GroupCzasy);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
-    grid->addWidget(NewCaption(QStringLiteral("Cylinder"), GroupCzasy), 0, 0);
-    grid->addWidget(NewCaption(QStringLiteral("Benzyna"), GroupCzasy), 2, 0);
-    grid->addWidget(NewCaption(QStringLiteral("Gaz"), GroupCzasy), 3, 0);
+    grid->addWidget(NewCaption(QStringLiteral("Cylinder"), GroupCzasy, QStringLiteral("LabelCylinder")), 0, 0);
+    grid->addWidget(NewCaption(QStringLiteral("Benzyna"), GroupCzasy, QStringLiteral("LabelCzasyBenzyna")), 2, 0);
+    grid->addWidget(NewCaption(QStringLiteral("Gaz"), GroupCzasy, QStringLiteral("LabelCzasyGaz")), 3, 0);
     for (int c = 0; c < live::kCylinders; ++c) {
         const QString n = QString::number(c + 1);
         const int column = c + 1;
@@ -150,7 +150,7 @@ QGroupBox* ReadingsTab::buildTimes(QWidget* page)
         grid->addWidget(EditG[size_t(c)], 3, column);
     }
     const int maxima = live::kCylinders + 1;
-    grid->addWidget(NewCaption(QStringLiteral("Max cyl. 1"), GroupCzasy), 0, maxima);
+    grid->addWidget(NewCaption(QStringLiteral("Max cyl. 1"), GroupCzasy, QStringLiteral("LabelMaxCyl")), 0, maxima);
     EditB1Max = NewDisplayField(QStringLiteral("EditB1Max"), kTimeSample, GroupCzasy);
     EditG1Max = NewDisplayField(QStringLiteral("EditG1Max"), kTimeSample, GroupCzasy);
     grid->addWidget(EditB1Max, 2, maxima);
@@ -176,7 +176,7 @@ QGroupBox* ReadingsTab::buildLambda(QWidget* page, int probe)
 
 QGroupBox* ReadingsTab::buildLevel(QWidget* page)
 {
-    QGroupBox* group = newGroup(page, QString(), QStringLiteral("Poziom gazu"));
+    QGroupBox* group = newGroup(page, QStringLiteral("GroupPoziom"), QStringLiteral("Poziom gazu"));
     auto* row = new QHBoxLayout(group);
     ImageClips = new TankPicture(group);
     ImageClips->setObjectName(QStringLiteral("ImageClips"));

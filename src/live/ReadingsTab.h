@@ -60,7 +60,7 @@ public:
     void ShowInjectionBars(bool shown);
 
 private:
-    QGroupBox* buildMeter(QWidget* page, const char* title, RoundGauge*& meter, QLineEdit*& field,
+    QGroupBox* buildMeter(QWidget* page, const char* name, const char* title, RoundGauge*& meter, QLineEdit*& field,
                           const char* meterName, const char* fieldName, const QString& widest);
     QGroupBox* buildThermometer(QWidget* page, const char* name, const char* title, Thermometer*& thermometer,
                                 QLineEdit*& field, const char* thermometerName, const char* fieldName);

@@ -47,7 +47,9 @@ StatusPanel::StatusPanel(const LanguageStrings& texts, QWidget* parent)
 
     const auto field = [this, row](const char* name, const char* caption, const QString& widest) {
         QLineEdit* edit = NewDisplayField(QString::fromLatin1(name), widest, this);
-        row->addLayout(CaptionedColumn(NewCaption(QString::fromUtf8(caption), this), edit));
+        // The caption is named after its field: EditStatus has LabelStatus.
+        const QString label = QStringLiteral("Label") + QString::fromLatin1(name).mid(4);
+        row->addLayout(CaptionedColumn(NewCaption(QString::fromUtf8(caption), this, label), edit));
         return edit;
     };
 

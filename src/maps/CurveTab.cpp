@@ -33,6 +33,17 @@ constexpr QColor kGasGreen(0, 128, 0);
 constexpr const char* kGroupTitles[] = {"Male obciazenie", "Srednie obciazenie", "Duze obciazenie",
                                         "Maksymalne obciazenie"};
 
+struct StripCaption {
+    const char* text;
+    const char* name;
+};
+// The captions left of the first group's points.
+constexpr StripCaption kStripCaptions[] = {
+    {"Zakres do wzbogacenia ", "LabelPasekZakres"},
+    {"(czas wtr. benz w ms.)", "LabelPasekCzas"},
+    {"Wzbogacanie mieszanki %", "LabelPasekWzbogacanie"},
+};
+
 QLabel* newHiddenLabel(const char* name, QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -149,9 +160,11 @@ CurveTab::CurveTab(QWidget& tab)
         int column = 0;
         if (g == 0) {
             auto* captions = new QVBoxLayout;
-            captions->addWidget(new QLabel(QStringLiteral("Zakres do wzbogacenia "), group));
-            captions->addWidget(new QLabel(QStringLiteral("(czas wtr. benz w ms.)"), group));
-            captions->addWidget(new QLabel(QStringLiteral("Wzbogacanie mieszanki %"), group));
+            for (const auto& [text, name] : kStripCaptions) {
+                auto* caption = new QLabel(QString::fromUtf8(text), group);
+                caption->setObjectName(QString::fromLatin1(name));
+                captions->addWidget(caption);
+            }
             grid->addLayout(captions, 0, column++, 2, 1);
         }
         for (int i = 0; i < kPointsPerGroup; ++i) {

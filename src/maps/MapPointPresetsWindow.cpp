@@ -83,7 +83,9 @@ TForm8::TForm8(QChar decimalSeparator, QWidget* parent)
     new LeaveOrEnter(*edit(kLastSpeedField), [this] { followLast(); });
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("obr./min."), this), 0, 1);
+    auto* speeds = new QLabel(QStringLiteral("obr./min."), this);
+    speeds->setObjectName(QStringLiteral("LabelObroty"));
+    fields->addWidget(speeds, 0, 1);
     fields->addWidget(new QLabel(QStringLiteral("T [ms]"), this), 0, 3);
     for (int i = 0; i <= kLastTimeField; ++i) {
         fields->addWidget(new QLabel(QStringLiteral("T%1").arg(i + 1), this), i + 1, 2);

@@ -68,10 +68,14 @@ QLabel* label(const char* text, QWidget* parent, const char* name = nullptr)
 // between the two levels it divides.
 struct LadderRow {
     const char* level;
+    const char* label;
     int threshold; // the field below the level; -1 for the last
 };
 
-constexpr LadderRow kLadder[] = {{"Full", 3}, {"3/4", 2}, {"1/2", 1}, {"1/4", 0}, {"Rez.", -1}};
+constexpr LadderRow kLadder[] = {
+    {"Full", "LabelPoziomFull", 3}, {"3/4", "LabelPoziom34", 2}, {"1/2", "LabelPoziom12", 1},
+    {"1/4", "LabelPoziom14", 0},    {"Rez.", "LabelPoziomRez", -1},
+};
 
 } // namespace
 
@@ -142,14 +146,14 @@ void FactoryTab::build(QWidget& page)
 
     auto* reserve = named(new QGroupBox(QStringLiteral("Ustawienia Szkielka Rezerwy"), &page), "GroupBoxSzkielko");
     auto* reserveGrid = new QGridLayout(reserve);
-    reserveGrid->addWidget(label("(Poziomy od 0 do 4096)", reserve), 0, 0, 1, 2);
+    reserveGrid->addWidget(label("(Poziomy od 0 do 4096)", reserve, "LabelPoziomy"), 0, 0, 1, 2);
     for (size_t i = 0; i < ThresholdEdits.size(); ++i) {
         ThresholdEdits[i] = edit(kReserveThresholdFields[i], reserve);
         InstallEntryFilter(*ThresholdEdits[i], EntryKind::Decimal, separators);
     }
     row = 1;
     for (const LadderRow& r : kLadder) {
-        reserveGrid->addWidget(label(r.level, reserve), row++, 0);
+        reserveGrid->addWidget(label(r.level, reserve, r.label), row++, 0);
         if (r.threshold >= 0)
             reserveGrid->addWidget(ThresholdEdits[size_t(r.threshold)], row++, 1);
     }

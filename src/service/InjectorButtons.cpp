@@ -47,6 +47,7 @@ InjectorButtons::InjectorButtons(ShellWindow& window, EcuCommands& cmds, LiveRec
         ButtonW[std::size_t(n - 1)] = button;
     }
     ButtonW[0]->setToolTip(QStringLiteral("Wylaczenie Wtrysku GAZOWEGO"));
+    window.OnTextsChanged([this] { RefreshTexts(); });
 
     ButtonExitDiag = new QPushButton(QStringLiteral("Wyjscie"), this);
     ButtonExitDiag->setObjectName(QStringLiteral("ButtonExitDiag"));
@@ -65,6 +66,13 @@ void InjectorButtons::ButtonWClick(int injector)
     button->setText(texts_[InjectorCaption(off)]);
     setFontColour(button, off ? kOffColour : kOnColour);
     cmds_.SetInjectorMask(mask);
+}
+
+void InjectorButtons::RefreshTexts()
+{
+    const InjectorsOff off = offByColour();
+    for (std::size_t i = 0; i < ButtonW.size(); ++i)
+        ButtonW[i]->setText(texts_[InjectorCaption(off[i])]);
 }
 
 bool InjectorButtons::ConfirmLeave()

@@ -32,6 +32,8 @@ private:
     // Whether the exit button may leave the tab: at once while every injector is on,
     // otherwise as the user answers the warning.
     bool ConfirmLeave();
+    // "Włączony" or "Wyłączony" on each button, as its font colour says, in the current texts.
+    void RefreshTexts();
 
     InjectorsOff offByColour() const;
 

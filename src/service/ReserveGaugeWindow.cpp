@@ -67,7 +67,9 @@ TForm12::TForm12(QWidget* parent)
     refresh->setBuddy(EditOdswiezanieOczka);
     grid->addWidget(refresh, row, 0);
     grid->addWidget(EditOdswiezanieOczka, row, 1);
-    grid->addWidget(new QLabel(QStringLiteral("[sek.]"), group), row++, 2);
+    auto* unit = new QLabel(QStringLiteral("[sek.]"), group);
+    unit->setObjectName(QStringLiteral("LabelOdswiezanieOczkaUnit"));
+    grid->addWidget(unit, row++, 2);
 
     const DialogButtons buttons = AddDialogButtons(*this, QStringLiteral("Zapisz Zmiany !"), QStringLiteral("ButtonZapisz"),
                                                    QStringLiteral("Anuluj"), QStringLiteral("ButtonAnuluj"));

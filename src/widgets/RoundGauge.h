@@ -23,6 +23,7 @@ public:
     // `minorTicks` divisions between numbers and `decimals` places in the numbers.
     void setScale(double minimum, double maximum, double majorStep, int minorTicks, int decimals = 0);
     void setCaption(const QString& caption);
+    const QString& caption() const { return caption_; }
     void setSectors(std::vector<ScaleSector> sectors);
 
     // The needle stops at the ends of the scale.

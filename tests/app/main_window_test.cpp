@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, StartsWithTheDesignedTabsTimersWindowsAndMenu)
         {"TabSheet9", "Odczyt konfiguracji (F10)", true},
         {"TabSheetEmisja", "Emisja", false},
         {"TabSheetMapaTemp", "Mapa temperaturowa", true},
-        {"TabSheet11", "", false}, // shown with the low-RPM filter's controls, which do not exist yet
+        {"TabSheet11", "Mazda/Jalowy", false}, // shown when the controller has the low-RPM filter
     };
     QTabWidget* page = window->MainPage;
     EXPECT_EQ(page->objectName(), QStringLiteral("MainPage"));

@@ -97,7 +97,7 @@ TEST_F(EditorTabsTest, EveryEditorControlIsOnItsTabWithItsItems)
     for (const char* twin : {"EditCisnienieWylaczeniaQuillon", "ButtonTURBOQuillon"})
         EXPECT_FALSE(control(twin)->isVisibleTo(window.get())) << twin;
     for (const char* memo : {"MemoOpisParametru", "MemoOpisZaawansowanych"})
-        EXPECT_EQ(control<QPlainTextEdit>(memo)->toPlainText(), QStringLiteral("Wybierz parametr aby zobaczyc jego opis."));
+        EXPECT_EQ(control<QPlainTextEdit>(memo)->toPlainText(), QStringLiteral("Wybierz parametr aby zobaczyć jego opis."));
 }
 
 // At the design size of the page control the tabs need no more room than they have.

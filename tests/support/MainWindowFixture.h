@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QTabBar>
@@ -53,6 +54,9 @@ protected:
     {
         previousDir = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(workDir.path()));
+        // The first activation reads the language file, Polish unless jezyk.txt says other.
+        ASSERT_TRUE(QDir(workDir.path()).mkpath(QStringLiteral("lang")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ZANTREL_LANG_DIR "/polski.txt"), workDir.filePath(QStringLiteral("lang/polski.txt"))));
         // A file dialog that a menu item opens (Ctrl+O, Ctrl+S) is cancelled as the user
         // would, so that its modal loop returns, and the window is active again.
         QObject::connect(&fileDialogs, &QTimer::timeout, [this] {

@@ -7,8 +7,9 @@
 
 namespace zantrel::test {
 
-// Does `act` on a dialog once it is shown, from inside the loop of its exec(): the
-// dialogs a handler opens are modal and return only when they are closed.
+// Does `act` on a dialog once it is shown and active (keys and focus go to it), from
+// inside the loop of its exec(): the dialogs a handler opens are modal and return only
+// when they are closed.
 inline void WhenShown(QDialog& dialog, std::function<void()> act)
 {
     auto* poll = new QTimer(&dialog);
@@ -16,6 +17,10 @@ inline void WhenShown(QDialog& dialog, std::function<void()> act)
     QObject::connect(poll, &QTimer::timeout, &dialog, [poll, &dialog, act = std::move(act)] {
         if (!dialog.isVisible())
             return;
+        if (!dialog.isActiveWindow()) {
+            dialog.activateWindow();
+            return;
+        }
         poll->stop();
         poll->deleteLater();
         act();
