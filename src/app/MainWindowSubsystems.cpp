@@ -60,6 +60,7 @@ void TForm1::CreateSecondaryWindows(const CommandLineOptions& options)
     Form14 = new TForm14(this);
     Form15 = new TForm15(this);
     new LinkBusyUi(gate_, this);
+    OnTextsChanged([this] { statusPanel_->RefreshTexts(texts_); });
     transferUi_ = new ParameterTransferUi(*this, gate_, image_, prompter_, texts_);
     portMenu_ = new PortMenu(*this, *Form13, *Form14, TimerAutoconnect, link_, commands_, image_, texts_, prompter_,
                              *lastPortSettings_, [this] { transferUi_->ButtonOdczytajParam->click(); });

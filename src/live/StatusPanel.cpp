@@ -108,17 +108,24 @@ StatusPanel::StatusPanel(const LanguageStrings& texts, QWidget* parent)
     row->addStretch(1);
 }
 
+void StatusPanel::RefreshTexts(const LanguageStrings& texts)
+{
+    BG_Brisca->setOnCaption(texts[toggleOnText_]);
+    AbLEDError->setCaption(texts[lampCaption_]);
+}
+
 void StatusPanel::Show(const LiveViewModel& view, const LanguageStrings& texts)
 {
     EditStatus->setText(texts[view.fuel.status]);
-    BG_Brisca->setOnCaption(texts[view.fuel.toggleOnText]);
+    toggleOnText_ = view.fuel.toggleOnText;
     ShowFuelFaces(view.fuel);
 
     if (view.lamp) {
         AbLEDError->setOn(view.lamp->on);
         AbLEDError->setFlashing(view.lamp->flashing);
-        AbLEDError->setCaption(texts[view.lamp->caption]);
+        lampCaption_ = view.lamp->caption;
     }
+    RefreshTexts(texts);
 
     EditRPM->setText(view.rpmText);
     EditCisnienie->setText(view.pressureText);

@@ -52,6 +52,13 @@ public:
     void ShowLambdaProbe(int probe, const LambdaScale& scale, const LanguageStrings& texts);
     // The faces of the fuel buttons and the toggle; the fuel commands paint them at once.
     void ShowFuelFaces(const FuelModeDisplay& fuel);
+    // The toggle's and the lamp's captions in the current texts, after a language change.
+    void RefreshTexts(const LanguageStrings& texts);
+
+private:
+    // What the last record showed, to say it again in another language.
+    Text toggleOnText_ = Text::FuelPetrol;
+    Text lampCaption_ = Text::Working;
 };
 
 } // namespace zantrel
