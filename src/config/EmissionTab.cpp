@@ -82,6 +82,7 @@ EmissionTab::EmissionTab(ShellWindow& window, ControllerImage& image, LinkGate& 
     build(*window.Tab(TabId::TabSheetEmisja));
     // The shipped configuration keeps the tab out of sight.
     window.SetTabShown(TabId::TabSheetEmisja, window.ServiceView());
+    window.OnTextsChanged([this] { screen_.SetText(kMemo, texts_[memoText_]); });
 }
 
 void EmissionTab::build(QWidget& page)
@@ -152,8 +153,10 @@ bool EmissionTab::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusIn) {
         const QString name = watched->objectName();
         for (const ControlHelp& h : kHelp)
-            if (name == QLatin1String(h.control))
+            if (name == QLatin1String(h.control)) {
+                memoText_ = h.help;
                 screen_.SetText(kMemo, texts_[h.help]);
+            }
     }
     return QObject::eventFilter(watched, event);
 }

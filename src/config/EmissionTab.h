@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/LanguageStrings.h"
 #include "config/EmissionEditor.h"
 #include "config/WidgetEditorScreen.h"
 
@@ -35,6 +36,9 @@ private:
     const LanguageStrings& texts_;
     WidgetEditorScreen screen_;
     EmissionEditor editor_;
+    // What the memo says: the prompt, or the help of the control entered last; a language
+    // change says it again in the new texts.
+    Text memoText_ = Text::DescriptionPrompt;
 };
 
 } // namespace zantrel

@@ -256,8 +256,10 @@ TEST_F(LanguageFileTest, StateTextsFollowTheNewLanguage)
     choose("Angielski1");
     EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("ButtonRozpocznijAuto"))->text(), QStringLiteral("GO"));
     EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("ButtonW1"))->text(), QStringLiteral("On"));
-    EXPECT_EQ(window->findChild<QPlainTextEdit*>(QStringLiteral("MemoOpisParametru"))->toPlainText(),
-              QStringLiteral("Pick a parameter"));
+    for (const char* memo : {"MemoOpisParametru", "MemoOpisZaawansowanych", "MemoEmisja"})
+        EXPECT_EQ(window->findChild<QPlainTextEdit*>(QString::fromLatin1(memo))->toPlainText(),
+                  QStringLiteral("Pick a parameter"))
+            << memo;
     QComboBox* reserve = list("ComboBoxSzkielkoRezerwy");
     ASSERT_EQ(reserve->count(), 4);
     EXPECT_EQ(reserve->itemText(0), QStringLiteral("20kR en"));
