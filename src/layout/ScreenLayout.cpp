@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 #include <optional>
@@ -183,16 +184,27 @@ ScreenLayout::ScreenLayout(QWidget& window, QTabWidget& pages, QSize referenceSi
     , pages_(pages)
     , reference_(referenceSize)
     , tabStyle_(new TabCaptionStyle)
+    , advanced_(pages.findChild<QWidget*>(QStringLiteral("TabSheet4")))
 {
     // The style goes with the window, after the tab bar.
     tabStyle_->setParent(this);
     pages_.tabBar()->setStyle(tabStyle_);
     // A tab shown or hidden, or a caption changed, asks the page control for a new layout.
     pages_.installEventFilter(this);
+    window_.installEventFilter(this);
+    if (advanced_)
+        advanced_->installEventFilter(this);
 }
 
 bool ScreenLayout::eventFilter(QObject* watched, QEvent* event)
 {
+    // The advanced tab is measured as it is shown: the window's first showing and the
+    // tab's own show step arrange it again.
+    if (event->type() == QEvent::Show && current_ && advanced_ && (watched == &window_ || watched == advanced_))
+        QTimer::singleShot(0, this, [this] {
+            if (advanced_ && current_)
+                arrangeColumns(*advanced_, ScreenLayoutOf(*current_));
+        });
     if (watched == &pages_ && event->type() == QEvent::LayoutRequest && current_
         && shownCaptions() != wrappedCaptions_)
         wrapTabCaptions(ScreenLayoutOf(*current_));
@@ -216,8 +228,8 @@ void ScreenLayout::Apply(Resolution resolution)
     applyFonts(spec);
     applySizes(spec);
     wrapTabCaptions(spec);
-    if (QWidget* advanced = pages_.findChild<QWidget*>(QStringLiteral("TabSheet4")))
-        arrangeColumns(*advanced, spec);
+    if (advanced_)
+        arrangeColumns(*advanced_, spec);
     // A maximised window keeps the screen it fills.
     if (!(window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         window_.resize(spec.screen);
@@ -235,8 +247,8 @@ void ScreenLayout::RearrangeAdvancedTab()
         return;
     const ScreenLayoutSpec& spec = ScreenLayoutOf(*current_);
     wrapTabCaptions(spec);
-    if (QWidget* advanced = pages_.findChild<QWidget*>(QStringLiteral("TabSheet4")))
-        arrangeColumns(*advanced, spec);
+    if (advanced_)
+        arrangeColumns(*advanced_, spec);
 }
 
 void ScreenLayout::applyFonts(const ScreenLayoutSpec& spec)

@@ -3,6 +3,7 @@
 #include "layout/ScreenLayouts.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QSize>
 #include <QStringList>
 
@@ -55,6 +56,7 @@ private:
     QTabWidget& pages_;
     QSize reference_;
     TabCaptionStyle* tabStyle_;
+    QPointer<QWidget> advanced_; // the advanced tab's page
     std::optional<Resolution> current_;
     QStringList wrappedCaptions_; // the captions the tab wrap was found for
 };

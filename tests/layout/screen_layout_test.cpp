@@ -6,6 +6,8 @@
 #include "layout/ScreenLayout.h"
 #include "layout/ScreenLayouts.h"
 #include "link/ConnectingWindow.h"
+#include "config/ParameterTransferUi.h"
+#include "image/ParameterTable.h"
 #include "link/PortChooserWindow.h"
 #include "live/LambdaScale.h"
 #include "live/LiveView.h"
@@ -20,10 +22,12 @@
 #include "widgets/RoundGauge.h"
 
 #include "LayoutFaults.h"
+#include "sim/SimRig.h"
 #include "support/MainWindowFixture.h"
 
 #include <QDirIterator>
 #include <QLayout>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -68,11 +72,18 @@ protected:
     {
         MainWindowFixture::SetUp();
         copyLanguageFiles(workDir.path());
-        Start(test::serviceOptions());
+        // On the simulated controller, read as a fitter's first click reads it, so that
+        // every control a read fills or shows is there.
+        Create(test::serviceOptions(), &rig.link, &simTimer);
+        Show();
+        rig.link.SetConnected(true);
+        window->AnswerShutdownQuestion(false);
         choose(GetParam());
+        window->Transfer().ButtonOdczytajParam->click();
+        settle();
+        ASSERT_EQ(image.Parameters().KnownCount(), ParameterTable::kWords);
         // The curve editor's tab, which its menu item shows in the service view.
         item("MapaInj1")->trigger();
-        settle();
         showWhatAReadShows();
         settle();
     }
@@ -89,8 +100,8 @@ protected:
         settle();
     }
 
-    // What a read of a controller shows that the start does not: both lambda probes and
-    // the low-speed tab with its caption.
+    // What a controller with both lambda probes shows, and the low-speed tab with its
+    // caption.
     void showWhatAReadShows()
     {
         const LambdaScale probe{true, 0.0, 1.0, true};
@@ -104,6 +115,9 @@ protected:
         if (pages.tabText(lowRpm).isEmpty())
             pages.setTabText(lowRpm, QStringLiteral("Mazda/Jalowy"));
     }
+
+    sim::test::SimRig rig;
+    PauseStepTimer simTimer{rig.clock};
 
     std::vector<QWidget*> dialogs() const
     {
