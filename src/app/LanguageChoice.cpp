@@ -9,6 +9,7 @@
 #include "base/LanguageStrings.h"
 #include "base/LanguageTargets.h"
 #include "base/Prompter.h"
+#include "layout/ScreenLayout.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -75,6 +76,8 @@ void TForm1::ChooseLanguage(int code)
         refresh();
     for (const auto& [list, item] : selections)
         list->setCurrentIndex(item);
+    // Longer or shorter captions: the advanced tab's groups are arranged again.
+    screenLayout_->RearrangeAdvancedTab();
     SaveLanguageCode(workingDirectory_, code);
 }
 

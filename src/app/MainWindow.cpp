@@ -11,6 +11,7 @@
 #include "config/ParameterTransferUi.h"
 #include "image/ControllerImage.h"
 #include "image/ParameterTable.h"
+#include "layout/ScreenLayout.h"
 #include "link/ConnectingWindow.h"
 #include "link/EcuLink.h"
 #include "link/LinkGate.h"
@@ -37,7 +38,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -79,8 +79,6 @@ const TimerRow kTimers[] = {
 constexpr QSize kMainPageSize(1009, 587);
 constexpr int kNoteShownMs = 15'000;
 constexpr int kMaximisedScreenWidth = 800;
-constexpr qreal kTabFontScale = 0.85;
-constexpr int kTabMargin = 10;
 
 // Language items that the edition shows or hides at start-up.
 constexpr const char* kHiddenLanguages[] = {"Turecki1", "Bulgarski1"};
@@ -99,16 +97,6 @@ constexpr ResolutionItem kResolutionItems[] = {
     {"N640x4801", Resolution::R800x600},
     {"N1024x7681", Resolution::R1024x768},
     {"N1280x10241", Resolution::R1280x1024},
-};
-
-class CompactTabStyle final : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
-    {
-        if (metric == PM_TabBarTabHSpace)
-            return kTabMargin;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
 };
 
 } // namespace
@@ -137,6 +125,8 @@ TForm1::TForm1(EcuLink& link, LinkGate& gate, ControllerImage& image, LanguageSt
     ConnectSettingsItems();
     RunCreationSteps(options);
     CreateSecondaryWindows(options);
+    // The tabs and dialogs wired in after the creation steps take the chosen layout too.
+    screenLayout_->Reapply();
 }
 
 TForm1::~TForm1() = default;
@@ -157,17 +147,9 @@ void TForm1::BuildControls()
     // Tabs change by clicks and Ctrl+Tab only, both guarded below; not by the wheel or
     // by arrow keys on a focused tab bar.
     MainPage->tabBar()->setFocusPolicy(Qt::NoFocus);
-    // The captions carry their function keys, so they are never shortened; a slightly
-    // smaller face and narrower margins keep all tabs in sight at the design width.
+    // The captions carry their function keys, so they are never shortened: the screen
+    // layout wraps them instead where they would not fit.
     MainPage->setElideMode(Qt::ElideNone);
-    QFont tabFont = MainPage->tabBar()->font();
-    if (tabFont.pointSizeF() > 0) {
-        tabFont.setPointSizeF(tabFont.pointSizeF() * kTabFontScale);
-        MainPage->tabBar()->setFont(tabFont);
-    }
-    auto* compact = new CompactTabStyle;
-    compact->setParent(this); // outlives the tab bar, which goes with the central widget
-    MainPage->tabBar()->setStyle(compact);
     MainPage->tabBar()->installEventFilter(this);
     MainPage->installEventFilter(this);
     for (const TabSpec& spec : MainTabs()) {
@@ -247,6 +229,12 @@ void TForm1::RunCreationSteps(const CommandLineOptions& options)
 
     AssignShortcuts();
 
+    // What the screen layout moves is found when a layout is applied; its reference is
+    // the oscilloscope tab at the design size of the page control.
+    screenLayout_ = new ScreenLayout(
+        *this, *MainPage,
+        QSize(kMainPageSize.width(), kMainPageSize.height() - MainPage->tabBar()->sizeHint().height()));
+
     LoadRegistrySettings();
     // A port given on the command line wins over the stored one.
     if (options.port)
@@ -325,14 +313,13 @@ void TForm1::ApplyStoredResolution(int screenWidth)
 
 void TForm1::ChooseResolutionItem(Resolution resolution)
 {
-    const ResolutionSize size = SizeOf(resolution);
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-    resize(size.width, size.height);
+    screenLayout_->Apply(resolution);
     for (const ResolutionItem& item : kResolutionItems)
         MenuItem(QString::fromLatin1(item.name))->setChecked(item.resolution == resolution);
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
-        if (screen->size().width() == size.width)
+        if (screen->size().width() == ScreenLayoutOf(resolution).screen.width())
             setWindowState(windowState() | Qt::WindowMaximized);
     }
     QDir::setCurrent(workingDirectory_);
@@ -482,11 +469,8 @@ void TForm1::StopAdaptation()
 
 void TForm1::WidenByOnePixel()
 {
-    // A maximised window keeps its size; nudging it would only restore it.
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        return;
-    resize(width() + 1, height());
-    resize(width() - 1, height());
+    // The screen layout runs again for the tab now shown; the window keeps its size.
+    screenLayout_->Reapply();
 }
 
 void TForm1::TimerVizualizacjaTimer()

@@ -46,6 +46,7 @@ class Prompter;
 class RecorderControls;
 class ReplayControls;
 class ReportsUi;
+class ScreenLayout;
 class ReserveGaugeUi;
 class IdleCorrectionUi;
 class StatusPanel;
@@ -149,6 +150,7 @@ public:
     ReserveGaugeUi& ReserveGauge() { return *reserveGauge_; }
     IdleCorrectionUi& IdleCorrection() { return *idleCorrection_; }
     ReportsUi& Reports() { return *reports_; }
+    ScreenLayout& Layout() { return *screenLayout_; }
 
     // The caption of the COM8 item follows the last port.
     void ShowLastPort();
@@ -227,6 +229,7 @@ private:
     ReserveGaugeUi* reserveGauge_ = nullptr;
     IdleCorrectionUi* idleCorrection_ = nullptr;
     ReportsUi* reports_ = nullptr;
+    ScreenLayout* screenLayout_ = nullptr;
     std::optional<bool> autodetectAnswer_;
     std::optional<bool> shutdownAnswer_;
     bool activatedOnce_ = false;

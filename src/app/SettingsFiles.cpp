@@ -49,16 +49,6 @@ bool SaveLanguageCode(const QString& directory, int code)
     return writeByte(QDir(directory).filePath(kLanguageFile), code);
 }
 
-ResolutionSize SizeOf(Resolution r)
-{
-    switch (r) {
-    case Resolution::R800x600: return {r, 800, 600};
-    case Resolution::R1024x768: return {r, 1024, 768};
-    case Resolution::R1280x1024: return {r, 1280, 1024};
-    }
-    return {Resolution::R800x600, 800, 600};
-}
-
 std::optional<int> LoadResolutionByte(const QString& directory)
 {
     const std::optional<int> b = firstByte(QDir(directory).filePath(kResolutionFile));

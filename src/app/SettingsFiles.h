@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/ScreenLayouts.h"
+
 #include <QString>
 
 #include <optional>
@@ -15,15 +17,6 @@ constexpr int kPolishLanguageCode = 1;
 // gives Polish; an empty file gives nothing (no language is chosen).
 std::optional<int> LoadLanguageCode(const QString& directory);
 bool SaveLanguageCode(const QString& directory, int code);
-
-enum class Resolution { R800x600 = 0, R1024x768 = 1, R1280x1024 = 2 };
-
-struct ResolutionSize {
-    Resolution resolution;
-    int width;
-    int height;
-};
-ResolutionSize SizeOf(Resolution r);
 
 // The first byte of rozdz.txt; a missing or unusable file counts as 0, an empty one
 // gives nothing.

@@ -20,9 +20,6 @@ namespace zantrel {
 namespace {
 
 constexpr int kEditWidth = 60;
-// Lists are as wide as their longest item, up to this many characters; the drop-down
-// shows the whole of every item.
-constexpr int kListCharacters = 16;
 constexpr int kMemoHeight = 84;
 constexpr int kMargin = 6;
 constexpr int kSpacing = 4;
@@ -78,16 +75,11 @@ public:
             break;
         }
         case LayoutKind::List: {
+            // As wide as its longest item, so that whichever is chosen shows whole.
             auto* list = named(new QComboBox(&page_), row.name);
             list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-            if (const ItemList* items = FindItemList(list->objectName())) {
+            if (const ItemList* items = FindItemList(list->objectName()))
                 list->addItems(items->items);
-                for (const QString& item : items->items)
-                    if (item.size() > kListCharacters) {
-                        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-                        list->setMinimumContentsLength(kListCharacters);
-                    }
-            }
             list->setCurrentIndex(-1);
             addRow(row, list);
             break;

@@ -1,5 +1,6 @@
 #include "live/DisplayField.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,15 +21,30 @@ constexpr qreal kCaptionScale = 0.9;
 // style's line edit lays its text out and draws a bevelled frame at every change, which
 // for the three dozen fields of the live displays costs most of a record's repaint. Opaque,
 // so nothing behind it is painted again.
+// Its width follows its font (the screen layout scales it), from the widest text it shows.
 class DisplayLineEdit final : public QLineEdit {
 public:
-    explicit DisplayLineEdit(QWidget* parent) : QLineEdit(parent)
+    DisplayLineEdit(const QString& widest, QWidget* parent) : QLineEdit(parent), widest_(widest)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         connect(this, &QLineEdit::textChanged, this, [this] { text_.setText(text()); });
     }
 
+    void FitWidest()
+    {
+        const int width = QFontMetrics(font()).horizontalAdvance(widest_) + kFieldPadding;
+        setMinimumWidth(width);
+        setMaximumWidth(width * kRoomFactor);
+    }
+
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        QLineEdit::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            FitWidest();
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
@@ -44,6 +60,7 @@ protected:
     }
 
 private:
+    QString widest_;
     QStaticText text_;
 };
 
@@ -51,7 +68,7 @@ private:
 
 QLineEdit* NewDisplayField(const QString& name, const QString& widest, QWidget* parent)
 {
-    auto* field = new DisplayLineEdit(parent);
+    auto* field = new DisplayLineEdit(widest, parent);
     field->setObjectName(name);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
@@ -59,9 +76,7 @@ QLineEdit* NewDisplayField(const QString& name, const QString& widest, QWidget* 
     QFont font = field->font();
     font.setBold(true);
     field->setFont(font);
-    const int width = QFontMetrics(font).horizontalAdvance(widest) + kFieldPadding;
-    field->setMinimumWidth(width);
-    field->setMaximumWidth(width * kRoomFactor);
+    field->FitWidest();
     return field;
 }
 

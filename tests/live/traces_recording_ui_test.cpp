@@ -1,3 +1,4 @@
+#include "layout/ScreenLayout.h"
 #include "live/LiveConversions.h"
 #include "live/LiveView.h"
 #include "live/LiveRecorder.h"
@@ -82,7 +83,10 @@ TEST_F(TracesAndRecordingTest, PanelsDrawTheShownChannelsWhenInView)
     TracePaintBox& petrol = *scope().Panel[size_t(TracePanel::Petrol)];
     EXPECT_EQ(petrol.objectName(), "PaintBoxOscyloskopInjBenz");
     EXPECT_EQ(scope().Group[size_t(TracePanel::Parameter)]->title(), "Cisnienie");
-    EXPECT_EQ(petrol.width(), kTraceLength);
+    // As wide as the screen layout makes a trace: no more points than a trace keeps.
+    ASSERT_TRUE(window->Layout().Current());
+    EXPECT_EQ(petrol.width(), ScreenLayoutOf(*window->Layout().Current()).traceWidth);
+    EXPECT_LE(petrol.width(), kTraceLength);
 
     // Out of sight the history moves but nothing is drawn.
     poll(WordsOf({{0, 1152}}));
