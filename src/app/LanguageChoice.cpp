@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QToolButton>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -38,7 +39,8 @@ std::vector<std::pair<QComboBox*, int>> listSelections(const LanguageApplier& ap
         if (target.kind != TargetKind::Item)
             continue;
         auto* list = qobject_cast<QComboBox*>(applier.Find(QString::fromLatin1(target.target)));
-        if (list && (selections.empty() || selections.back().first != list))
+        const auto kept = [list](const std::pair<QComboBox*, int>& s) { return s.first == list; };
+        if (list && std::none_of(selections.begin(), selections.end(), kept))
             selections.emplace_back(list, list->currentIndex());
     }
     return selections;
