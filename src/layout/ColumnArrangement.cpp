@@ -1,55 +1,72 @@
 #include "layout/ColumnArrangement.h"
 
 #include <algorithm>
-#include <limits>
+#include <functional>
+#include <optional>
 
 namespace zantrel {
 
 namespace {
 
-struct Split {
-    int tallest = std::numeric_limits<int>::max();
-    std::vector<int> starts;
-};
-
-// The split of groups [from, end) into `columns` columns with the shortest tallest column.
-Split shortestSplit(std::span<const QSize> groups, int from, int columns, int spacing)
+ColumnArrangement measured(std::span<const QSize> groups, const std::vector<int>& starts, QSize room, int spacing)
 {
-    const int n = int(groups.size());
-    Split best;
-    if (columns == 1) {
-        int height = 0;
-        for (int g = from; g < n; ++g)
-            height += groups[size_t(g)].height() + (g > from ? spacing : 0);
-        best.tallest = height;
-        best.starts = {from};
-        return best;
-    }
-    int height = 0;
-    for (int end = from + 1; end <= n - (columns - 1); ++end) {
-        height += groups[size_t(end - 1)].height() + (end - 1 > from ? spacing : 0);
-        Split rest = shortestSplit(groups, end, columns - 1, spacing);
-        const int tallest = std::max(height, rest.tallest);
-        if (tallest < best.tallest) {
-            best.tallest = tallest;
-            best.starts = {from};
-            best.starts.insert(best.starts.end(), rest.starts.begin(), rest.starts.end());
-        }
-    }
-    return best;
-}
-
-int widthOf(std::span<const QSize> groups, const std::vector<int>& starts, int spacing)
-{
-    int width = spacing * (int(starts.size()) - 1);
+    ColumnArrangement arranged{starts, false, spacing * (int(starts.size()) - 1), 0};
     for (size_t c = 0; c < starts.size(); ++c) {
         const int end = c + 1 < starts.size() ? starts[c + 1] : int(groups.size());
         int widest = 0;
-        for (int g = starts[c]; g < end; ++g)
+        int height = 0;
+        for (int g = starts[c]; g < end; ++g) {
             widest = std::max(widest, groups[size_t(g)].width());
-        width += widest;
+            height += groups[size_t(g)].height() + (g > starts[c] ? spacing : 0);
+        }
+        arranged.width += widest;
+        arranged.tallest = std::max(arranged.tallest, height);
     }
-    return width;
+    arranged.fits = arranged.width <= room.width() && arranged.tallest <= room.height();
+    return arranged;
+}
+
+// Every way of sharing the groups, in order, into `columns` columns, the first split first.
+void eachSplit(int groups, int columns, const std::function<void(const std::vector<int>&)>& visit)
+{
+    std::vector<int> starts{0};
+    const std::function<void()> next = [&] {
+        if (int(starts.size()) == columns) {
+            visit(starts);
+            return;
+        }
+        const int left = columns - int(starts.size());
+        for (int start = starts.back() + 1; start <= groups - left; ++start) {
+            starts.push_back(start);
+            next();
+            starts.pop_back();
+        }
+    };
+    next();
+}
+
+// Of the splits into `columns` columns that `acceptable` takes, the one with the shortest
+// tallest column (the first of equals).
+std::optional<ColumnArrangement> shortest(std::span<const QSize> groups, int columns, QSize room, int spacing,
+                                          bool (*acceptable)(const ColumnArrangement&, QSize))
+{
+    std::optional<ColumnArrangement> best;
+    eachSplit(int(groups.size()), columns, [&](const std::vector<int>& starts) {
+        ColumnArrangement tried = measured(groups, starts, room, spacing);
+        if (acceptable(tried, room) && (!best || tried.tallest < best->tallest))
+            best = std::move(tried);
+    });
+    return best;
+}
+
+bool fitsRoom(const ColumnArrangement& arranged, QSize)
+{
+    return arranged.fits;
+}
+
+bool fitsWidth(const ColumnArrangement& arranged, QSize room)
+{
+    return arranged.width <= room.width();
 }
 
 } // namespace
@@ -59,30 +76,17 @@ ColumnArrangement ArrangeColumns(std::span<const QSize> groups, QSize room, int 
     const int n = int(groups.size());
     if (n == 0)
         return {};
-    std::vector<Split> splits(size_t(n) + 1);
-    std::vector<int> widths(size_t(n) + 1);
-    for (int columns = 1; columns <= n; ++columns) {
-        splits[size_t(columns)] = shortestSplit(groups, 0, columns, spacing);
-        widths[size_t(columns)] = widthOf(groups, splits[size_t(columns)].starts, spacing);
-    }
-    const auto fits = [&](int columns) {
-        return widths[size_t(columns)] <= room.width() && splits[size_t(columns)].tallest <= room.height();
-    };
     designed = std::clamp(designed, 1, n);
-    const auto arrangement = [&](int columns) {
-        return ColumnArrangement{splits[size_t(columns)].starts, fits(columns), widths[size_t(columns)],
-                                 splits[size_t(columns)].tallest};
-    };
     for (int columns = designed; columns >= 1; --columns)
-        if (fits(columns))
-            return arrangement(columns);
+        if (auto arranged = shortest(groups, columns, room, spacing, fitsRoom))
+            return *arranged;
     for (int columns = designed + 1; columns <= n; ++columns)
-        if (fits(columns))
-            return arrangement(columns);
+        if (auto arranged = shortest(groups, columns, room, spacing, fitsRoom))
+            return *arranged;
     for (int columns = n; columns > 1; --columns)
-        if (widths[size_t(columns)] <= room.width())
-            return arrangement(columns);
-    return arrangement(1);
+        if (auto arranged = shortest(groups, columns, room, spacing, fitsWidth))
+            return *arranged;
+    return measured(groups, {0}, room, spacing);
 }
 
 } // namespace zantrel

@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -44,6 +46,10 @@ constexpr int kPageFrame = 8;
 // down to this.
 constexpr int kWrapStep = 8;
 constexpr int kNarrowestCaption = 60;
+// Tab captions too long to fit the window's width even wrapped are made smaller by this
+// share of the window's font at a time, down to this.
+constexpr double kTabFontStep = 0.05;
+constexpr double kSmallestTabFont = 0.7;
 
 enum class Sizing { Meter, FixedMeter, Thermometer, InjectionBar, PanelLambdaBar, Trace, MapCells, Memo };
 
@@ -202,8 +208,10 @@ bool ScreenLayout::eventFilter(QObject* watched, QEvent* event)
     // tab's own show step arrange it again.
     if (event->type() == QEvent::Show && current_ && advanced_ && (watched == &window_ || watched == advanced_))
         QTimer::singleShot(0, this, [this] {
-            if (advanced_ && current_)
+            if (advanced_ && current_) {
                 arrangeColumns(*advanced_, ScreenLayoutOf(*current_));
+                fitWindow(ScreenLayoutOf(*current_));
+            }
         });
     if (watched == &pages_ && event->type() == QEvent::LayoutRequest && current_
         && shownCaptions() != wrappedCaptions_)
@@ -230,9 +238,7 @@ void ScreenLayout::Apply(Resolution resolution)
     wrapTabCaptions(spec);
     if (advanced_)
         arrangeColumns(*advanced_, spec);
-    // A maximised window keeps the screen it fills.
-    if (!(window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        window_.resize(spec.screen);
+    fitWindow(spec);
 }
 
 void ScreenLayout::Reapply()
@@ -249,6 +255,19 @@ void ScreenLayout::RearrangeAdvancedTab()
     wrapTabCaptions(spec);
     if (advanced_)
         arrangeColumns(*advanced_, spec);
+    fitWindow(spec);
+}
+
+void ScreenLayout::fitWindow(const ScreenLayoutSpec& spec)
+{
+    // A maximised window keeps the screen it fills. Any other takes the layout's screen
+    // again: a window grows by itself while its contents are wider than it (longer
+    // captions, columns not yet arranged) and would not shrink back.
+    if (window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (QLayout* layout = window_.layout())
+        layout->activate();
+    window_.resize(spec.screen);
 }
 
 void ScreenLayout::applyFonts(const ScreenLayoutSpec& spec)
@@ -258,9 +277,6 @@ void ScreenLayout::applyFonts(const ScreenLayoutSpec& spec)
     for (QWidget* widget : window_.findChildren<QWidget*>())
         if (widget != bar)
             scaleFont(*widget, spec.fontScale);
-    QFont captions = window_.font();
-    captions.setPointSizeF(captions.pointSizeF() * spec.tabFontScale);
-    bar->setFont(captions);
 }
 
 void ScreenLayout::applySizes(const ScreenLayoutSpec& spec)
@@ -270,6 +286,9 @@ void ScreenLayout::applySizes(const ScreenLayoutSpec& spec)
             setSize(*widget, row->sizing, spec);
         else if (auto* field = qobject_cast<QLineEdit*>(widget))
             scaleFieldWidth(*field, spec.fontScale);
+        else if (auto* list = qobject_cast<QComboBox*>(widget))
+            // A list takes its longest item's width again when a language changes its items.
+            list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     }
     for (int i = 0; i < pages_.count(); ++i)
         if (QLayout* layout = pages_.widget(i)->layout()) {
@@ -282,30 +301,45 @@ void ScreenLayout::wrapTabCaptions(const ScreenLayoutSpec& spec)
 {
     QTabBar& bar = *pages_.tabBar();
     tabStyle_->SetMargin(spec.tabMargin);
-    tabStyle_->SetWrap(0);
-    restyle(bar);
-    const QFontMetrics metrics(bar.font());
     wrappedCaptions_ = shownCaptions();
-    std::vector<QString> captions;
-    int frame = 0;
-    int widestWord = 0;
-    int widestCaption = 0;
-    for (int i = 0; i < bar.count(); ++i) {
-        if (!bar.isTabVisible(i))
-            continue;
-        const QString caption = bar.tabText(i);
-        const int oneLine = metrics.size(Qt::TextShowMnemonic, caption).width();
-        frame = std::max(frame, bar.tabRect(i).width() - oneLine);
-        widestWord = std::max(widestWord, WidestWord(caption, metrics));
-        widestCaption = std::max(widestCaption, oneLine);
-        captions.push_back(caption);
-    }
-    const int room = spec.screen.width() - kPageFrame;
-    const int wrap = CaptionWrapWidth(int(captions.size()), room, frame, widestWord, widestCaption,
-                                      [&](int tab, int width) { return WidestLine(captions[size_t(tab)], metrics, width); });
-    if (wrap < widestCaption) {
-        tabStyle_->SetWrap(wrap);
+    // The layout's caption size where the tabs fit the width, wrapped or not; a smaller one,
+    // step by step, where a language's words are too long for them to fit.
+    for (double scale = spec.tabFontScale;; scale -= kTabFontStep) {
+        const bool smallest = scale - kTabFontStep < kSmallestTabFont - kSameSize;
+        QFont captions = window_.font();
+        captions.setPointSizeF(captions.pointSizeF() * scale);
+        bar.setFont(captions);
+        tabStyle_->SetWrap(0);
         restyle(bar);
+        const QFontMetrics metrics(bar.font());
+        std::vector<QString> shown;
+        int frame = 0;
+        int widestWord = 0;
+        int widestCaption = 0;
+        for (int i = 0; i < bar.count(); ++i) {
+            if (!bar.isTabVisible(i))
+                continue;
+            const QString caption = bar.tabText(i);
+            const int oneLine = metrics.size(Qt::TextShowMnemonic, caption).width();
+            frame = std::max(frame, bar.tabRect(i).width() - oneLine);
+            widestWord = std::max(widestWord, WidestWord(caption, metrics));
+            widestCaption = std::max(widestCaption, oneLine);
+            shown.push_back(caption);
+        }
+        const int room = spec.screen.width() - kPageFrame;
+        const std::optional<int> wrap =
+            CaptionWrapWidth(int(shown.size()), room, frame, widestWord, widestCaption,
+                             [&](int tab, int width) { return WidestLine(shown[size_t(tab)], metrics, width); });
+        if (!wrap && !smallest)
+            continue;
+        // Without a fit even at the smallest size the widest words set the wrap and the
+        // tab bar scrolls.
+        const int chosen = wrap.value_or(widestWord);
+        if (chosen < widestCaption) {
+            tabStyle_->SetWrap(chosen);
+            restyle(bar);
+        }
+        return;
     }
 }
 
@@ -337,20 +371,33 @@ void ScreenLayout::arrangeColumns(QWidget& page, const ScreenLayoutSpec& spec)
     }
     if (groups.empty())
         return;
+    // The groups' rows as close as the page's controls.
+    for (QGroupBox* group : groups)
+        if (auto* grid = qobject_cast<QGridLayout*>(group->layout())) {
+            grid->setContentsMargins(spec.margin, spec.margin, spec.margin, spec.margin);
+            grid->setVerticalSpacing(spec.spacing);
+        }
     if (!page.property(kDesignColumns).isValid())
         page.setProperty(kDesignColumns, built);
     const int designed = page.property(kDesignColumns).toInt();
 
-    // The room of a page: the screen less the menu, the status panel and bar, the tabs and
-    // the page's margins; less, for the columns, what the page holds below them.
-    const int chrome = window_.sizeHint().height() - pages_.sizeHint().height() + pages_.tabBar()->sizeHint().height();
+    // The room of a page: the screen less what the window shows around it (the menu, the
+    // status panel and bar, the tabs), measured as the window lays itself out now, after
+    // a language change too (the page control places its tabs only once it is shown
+    // again: they take the height they ask for); less, for the columns, what the page holds
+    // below them.
+    if (QLayout* layout = window_.layout())
+        layout->activate();
+    const QWidget* shown = pages_.currentWidget();
+    const QTabBar& bar = *pages_.tabBar();
+    const int chrome = shown ? window_.height() - shown->height() - bar.height() + bar.sizeHint().height() : 0;
     const QMargins margins = top->contentsMargins();
     int below = margins.top() + margins.bottom();
     for (int i = 0; i < top->count(); ++i)
         if (QLayoutItem* item = top->itemAt(i); item->layout() != columns && !item->isEmpty())
             below += item->sizeHint().height() + top->spacing();
     const QSize room(spec.screen.width() - margins.left() - margins.right() - kPageFrame,
-                     spec.screen.height() - chrome - below - kPageFrame);
+                     spec.screen.height() - chrome - below);
 
     // The captions of the controls, on one line while the columns fit; otherwise the
     // longest wrap onto more lines, narrower step by step, until they do.
@@ -424,6 +471,10 @@ void ScreenLayout::arrangeColumns(QWidget& page, const ScreenLayoutSpec& spec)
         column->addStretch(1);
         columns->insertLayout(first + int(c), column);
     }
+    // The page's layout keeps the sizes it measured until told: a hidden page would ask
+    // for the room of the columns it had.
+    top->invalidate();
+    page.updateGeometry();
 }
 
 } // namespace zantrel

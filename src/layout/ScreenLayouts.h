@@ -2,6 +2,7 @@
 
 #include <QSize>
 
+#include <optional>
 #include <span>
 
 namespace zantrel {
@@ -33,11 +34,12 @@ const ScreenLayoutSpec& ScreenLayoutOf(Resolution resolution);
 
 // The wrap width of tab captions: the widest a caption's line may be so that tabs of
 // these one-line caption widths fit `room` (each tab adds `frame` to its text). Words of
-// a caption are never broken, so no width below the widest word is returned; without a
-// width that fits, that widest word is the answer and the tabs stay too wide.
+// a caption are never broken, so no width below the widest word is tried; nothing when
+// even that leaves the tabs too wide.
 // `lineWidth(tab, wrap)` is the widest line of tab's caption wrapped at `wrap`.
 template <typename LineWidth>
-int CaptionWrapWidth(int tabs, int room, int frame, int widestWord, int widestCaption, LineWidth lineWidth)
+std::optional<int> CaptionWrapWidth(int tabs, int room, int frame, int widestWord, int widestCaption,
+                                    LineWidth lineWidth)
 {
     const auto total = [&](int wrap) {
         int sum = 0;
@@ -50,7 +52,7 @@ int CaptionWrapWidth(int tabs, int room, int frame, int widestWord, int widestCa
     int low = widestWord;
     int high = widestCaption;
     if (total(low) > room)
-        return low;
+        return std::nullopt;
     // Narrowing the wrap narrows the tabs (word wrapping may make an exception, so every
     // step is checked): the widest wrap found to fit.
     while (low < high) {

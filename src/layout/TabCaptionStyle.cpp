@@ -1,6 +1,7 @@
 #include "layout/TabCaptionStyle.h"
 
 #include <QFontMetrics>
+#include <QtMath>
 #include <QStyleOptionTab>
 
 #include <algorithm>
@@ -29,6 +30,13 @@ QStringList piecesOf(const QString& caption)
     return pieces;
 }
 
+// A text's width to the next whole pixel: the toolkit wraps text by its exact width, so a
+// line measured rounded down would not fit a room of that many pixels.
+int advance(const QFontMetrics& metrics, const QString& text)
+{
+    return qCeil(QFontMetricsF(metrics).horizontalAdvance(text));
+}
+
 QStringList linesOf(const QString& caption, const QFontMetrics& metrics, int wrap)
 {
     if (wrap <= 0)
@@ -37,7 +45,7 @@ QStringList linesOf(const QString& caption, const QFontMetrics& metrics, int wra
     QString line;
     for (const QString& piece : piecesOf(caption)) {
         const QString longer = line + piece;
-        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= wrap) {
+        if (line.isEmpty() || advance(metrics, longer) <= wrap) {
             line = longer;
             continue;
         }
@@ -59,7 +67,7 @@ int WidestLine(const QString& caption, const QFontMetrics& metrics, int wrap)
 {
     int widest = 0;
     for (const QString& line : linesOf(caption, metrics, wrap))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+        widest = std::max(widest, advance(metrics, line));
     return widest;
 }
 
@@ -67,7 +75,7 @@ int WidestWord(const QString& caption, const QFontMetrics& metrics)
 {
     int widest = 0;
     for (const QString& piece : piecesOf(caption))
-        widest = std::max(widest, metrics.horizontalAdvance(piece.trimmed()));
+        widest = std::max(widest, advance(metrics, piece.trimmed()));
     return widest;
 }
 
@@ -88,8 +96,10 @@ QSize TabCaptionStyle::sizeFromContents(ContentsType type, const QStyleOption* o
     const QFontMetrics& metrics = tab->fontMetrics;
     const QStringList lines = linesOf(tab->text, metrics, wrap_);
     const int oneLine = metrics.size(Qt::TextShowMnemonic, tab->text).width();
+    // The bar gave one line the font's height; wrapped lines are drawn a line spacing apart,
+    // each with its leading.
     const QSize wrapped(size.width() - oneLine + WidestLine(tab->text, metrics, wrap_),
-                        size.height() + (int(lines.size()) - 1) * metrics.lineSpacing());
+                        size.height() - metrics.height() + int(lines.size()) * metrics.lineSpacing());
     return QProxyStyle::sizeFromContents(type, option, wrapped, widget);
 }
 

@@ -43,4 +43,11 @@ TEST(ColumnArrangementTest, CountsAColumnAsWideAsItsWidestGroup)
     EXPECT_EQ(ArrangeColumns(groups, {410, 1000}, 10, 4).starts, (std::vector<int>{0, 2}));
     EXPECT_EQ(ArrangeColumns(groups, {520, 1000}, 10, 4).starts, (std::vector<int>{0, 1, 2}));
     EXPECT_TRUE(ArrangeColumns({}, {500, 500}, 10, 3).starts.empty());
+    // The most even sharing puts the wide group beside the second one, 510 wide; the wide
+    // group's own column beside the last one is 410 wide and fits.
+    const std::vector<QSize> wideThird = {{200, 100}, {100, 100}, {300, 100}, {100, 100}};
+    const ColumnArrangement fitting = ArrangeColumns(wideThird, {420, 1000}, 10, 2);
+    EXPECT_EQ(fitting.starts, (std::vector<int>{0, 3}));
+    EXPECT_TRUE(fitting.fits);
+    EXPECT_EQ(fitting.width, 410);
 }

@@ -42,12 +42,13 @@ TEST(ScreenLayoutsTest, CaptionWrapIsTheWidestThatFits)
     };
     const struct {
         int room;
-        int wrap;
+        std::optional<int> wrap;
     } cases[] = {
         {480, 200}, // one line each: 100 + 200 + 150 + 3 x 10
         {479, 199}, // 100 + 199 + 150 + 30
         {300, 90},  // 90 + 90 + 90 + 30
-        {100, 60},  // nothing fits: the widest word, 60 + 60 + 60 + 30
+        {210, 60},  // the widest word, 60 + 60 + 60 + 30
+        {209, std::nullopt}, // not even at the widest word
     };
     for (const auto& c : cases)
         EXPECT_EQ(CaptionWrapWidth(3, c.room, 10, 60, 200, lineWidth), c.wrap) << c.room;
