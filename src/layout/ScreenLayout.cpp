@@ -157,8 +157,8 @@ void scaleFont(QWidget& widget, double scale)
 void unwrap(QLabel& label)
 {
     label.setWordWrap(false);
-    label.setMaximumWidth(QWIDGETSIZE_MAX);
-    label.setMinimumHeight(0);
+    label.setMinimumSize(0, 0);
+    label.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 // An entry field of a fixed width, sized for the text it takes, keeps that share of its
@@ -426,12 +426,12 @@ void ScreenLayout::arrangeColumns(QWidget& page, const ScreenLayoutSpec& spec)
             const QRect lines = metrics.boundingRect(QRect(0, 0, wrap, 1 << 20), Qt::TextWordWrap, label->text());
             label->setWordWrap(true);
             // Sized here for its lines, it asks its layout for no height of its own: a
-            // height that follows the width would reach the window's least size.
+            // height that follows the width would reach the window's least size, and the
+            // label's own guess wraps narrower, onto more lines than it shows.
             QSizePolicy policy = label->sizePolicy();
             policy.setHeightForWidth(false);
             label->setSizePolicy(policy);
-            label->setMaximumWidth(std::max(wrap, lines.width()));
-            label->setMinimumHeight(lines.height());
+            label->setFixedSize(std::max(wrap, lines.width()), lines.height());
         }
     };
     // The widest wrap at which the columns fit the room; when none does, the one whose
