@@ -210,7 +210,8 @@ bool ScreenLayout::eventFilter(QObject* watched, QEvent* event)
         QTimer::singleShot(0, this, [this] {
             if (advanced_ && current_) {
                 arrangeColumns(*advanced_, ScreenLayoutOf(*current_));
-                fitWindow(ScreenLayoutOf(*current_));
+                // A window may grow as it is first laid out, before its columns are.
+                fitWindow(window_.size().boundedTo(ScreenLayoutOf(*current_).screen));
             }
         });
     if (watched == &pages_ && event->type() == QEvent::LayoutRequest && current_
@@ -238,7 +239,7 @@ void ScreenLayout::Apply(Resolution resolution)
     wrapTabCaptions(spec);
     if (advanced_)
         arrangeColumns(*advanced_, spec);
-    fitWindow(spec);
+    fitWindow(spec.screen);
 }
 
 void ScreenLayout::Reapply()
@@ -255,19 +256,22 @@ void ScreenLayout::RearrangeAdvancedTab()
     wrapTabCaptions(spec);
     if (advanced_)
         arrangeColumns(*advanced_, spec);
-    fitWindow(spec);
+    // A window that grew for a language whose captions could not fit comes back to its
+    // layout's screen; one made smaller by hand keeps its size.
+    fitWindow(window_.size().boundedTo(spec.screen));
 }
 
-void ScreenLayout::fitWindow(const ScreenLayoutSpec& spec)
+void ScreenLayout::fitWindow(QSize size)
 {
-    // A maximised window keeps the screen it fills. Any other takes the layout's screen
-    // again: a window grows by itself while its contents are wider than it (longer
-    // captions, columns not yet arranged) and would not shrink back.
+    // A maximised window keeps the screen it fills.
     if (window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
+    // The least size its layout gave it is that of what it held before; the layout gives it
+    // again from what it holds now, and the window grows only if that needs more.
+    window_.setMinimumSize(0, 0);
     if (QLayout* layout = window_.layout())
         layout->activate();
-    window_.resize(spec.screen);
+    window_.resize(size);
 }
 
 void ScreenLayout::applyFonts(const ScreenLayoutSpec& spec)

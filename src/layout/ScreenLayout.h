@@ -51,7 +51,7 @@ private:
     void applySizes(const ScreenLayoutSpec& spec);
     void wrapTabCaptions(const ScreenLayoutSpec& spec);
     void arrangeColumns(QWidget& page, const ScreenLayoutSpec& spec);
-    void fitWindow(const ScreenLayoutSpec& spec);
+    void fitWindow(QSize size);
 
     QWidget& window_;
     QTabWidget& pages_;

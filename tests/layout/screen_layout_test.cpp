@@ -1,4 +1,5 @@
 #include "app/LanguageTable.h"
+#include "app/SettingsFiles.h"
 #include "base/LanguageStrings.h"
 #include "app/MainWindow.h"
 #include "config/InjectorNoiseWindow.h"
@@ -178,6 +179,67 @@ INSTANTIATE_TEST_SUITE_P(Layouts, ScreenLayoutTest, ::testing::ValuesIn(kLayoutI
                          [](const ::testing::TestParamInfo<LayoutItem>& info) {
                              return std::string(info.param.menuItem);
                          });
+
+using StartUpTest = test::MainWindowFixture;
+
+// Started on the stored 800x600 layout in German, the window is the screen's size once shown:
+// it grows while its tabs are first laid out in the longer captions, and must come back.
+// (The test's screen is 800 wide, where the window would be maximised to it; a window
+// manager may well not do so.)
+TEST_F(StartUpTest, TheShownWindowKeepsItsLayoutsScreen)
+{
+    copyLanguageFiles(workDir.path());
+    ASSERT_TRUE(SaveResolution(workDir.path(), Resolution::R800x600));
+    ASSERT_TRUE(SaveLanguageCode(workDir.path(), 4));
+    Create();
+    window->setWindowState(Qt::WindowNoState);
+    Show();
+    settle();
+    ASSERT_TRUE(item("Niemiecki1")->isChecked());
+    EXPECT_EQ(window->size(), ScreenLayoutOf(Resolution::R800x600).screen);
+    const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+    EXPECT_LE(least.width(), 800);
+    EXPECT_LE(least.height(), 600);
+}
+
+// A language whose caption cannot fit widens the window; the next language change brings the
+// window back to its layout's screen.
+TEST_F(StartUpTest, ALanguageChangeBringsAWidenedWindowBack)
+{
+    copyLanguageFiles(workDir.path());
+    QFile tooLong(workDir.filePath(QStringLiteral("lang/angielski.txt")));
+    ASSERT_TRUE(tooLong.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    tooLong.write("10353 " + QByteArray(200, 'W') + "\n");
+    tooLong.close();
+    ASSERT_TRUE(SaveResolution(workDir.path(), Resolution::R800x600));
+    Create();
+    window->setWindowState(Qt::WindowNoState);
+    Show();
+    window->SelectTab(TabId::TabSheet4);
+    item("Angielski1")->trigger();
+    settle();
+    ASSERT_GT(window->width(), 800);
+    item("Polski1")->trigger();
+    settle();
+    EXPECT_EQ(window->size(), ScreenLayoutOf(Resolution::R800x600).screen);
+}
+
+// From the largest layout to the smallest, the window takes the smaller screen at once,
+// though what it held asked for more.
+TEST_F(StartUpTest, ASmallerLayoutShrinksTheWindow)
+{
+    Create();
+    window->setWindowState(Qt::WindowNoState);
+    Show();
+    for (const char* name : {"N1280x10241", "N640x4801"}) {
+        item(name)->setEnabled(true);
+        item(name)->trigger();
+        window->setWindowState(Qt::WindowNoState);
+    }
+    EXPECT_EQ(window->size(), ScreenLayoutOf(Resolution::R800x600).screen);
+    settle();
+    EXPECT_EQ(window->size(), ScreenLayoutOf(Resolution::R800x600).screen);
+}
 
 using InstrumentsTest = test::MainWindowFixture;
 
