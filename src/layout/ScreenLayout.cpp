@@ -182,6 +182,35 @@ void restyle(QTabBar& bar)
     QCoreApplication::sendEvent(&bar, &changed);
 }
 
+// The tab captions as the bar shows them on one line, and the wrap that lets the tabs fit
+// `room`: nothing when not even the widest words do.
+struct TabCaptionFit {
+    std::optional<int> wrap;
+    int widestWord = 0;
+    int widestCaption = 0;
+};
+
+TabCaptionFit tabCaptionFit(const QTabBar& bar, int room)
+{
+    const QFontMetrics metrics(bar.font());
+    std::vector<QString> shown;
+    TabCaptionFit fit;
+    int frame = 0;
+    for (int i = 0; i < bar.count(); ++i) {
+        if (!bar.isTabVisible(i))
+            continue;
+        const QString caption = bar.tabText(i);
+        const int oneLine = metrics.size(Qt::TextShowMnemonic, caption).width();
+        frame = std::max(frame, bar.tabRect(i).width() - oneLine);
+        fit.widestWord = std::max(fit.widestWord, WidestWord(caption, metrics));
+        fit.widestCaption = std::max(fit.widestCaption, oneLine);
+        shown.push_back(caption);
+    }
+    fit.wrap = CaptionWrapWidth(int(shown.size()), room, frame, fit.widestWord, fit.widestCaption,
+                                [&](int tab, int width) { return WidestLine(shown[size_t(tab)], metrics, width); });
+    return fit;
+}
+
 } // namespace
 
 ScreenLayout::ScreenLayout(QWidget& window, QTabWidget& pages, QSize referenceSize)
@@ -308,38 +337,20 @@ void ScreenLayout::wrapTabCaptions(const ScreenLayoutSpec& spec)
     wrappedCaptions_ = shownCaptions();
     // The layout's caption size where the tabs fit the width, wrapped or not; a smaller one,
     // step by step, where a language's words are too long for them to fit.
-    for (double scale = spec.tabFontScale;; scale -= kTabFontStep) {
-        const bool smallest = scale - kTabFontStep < kSmallestTabFont - kSameSize;
+    const int smallerSizes = qRound((spec.tabFontScale - kSmallestTabFont) / kTabFontStep);
+    for (int step = 0; step <= smallerSizes; ++step) {
         QFont captions = window_.font();
-        captions.setPointSizeF(captions.pointSizeF() * scale);
+        captions.setPointSizeF(captions.pointSizeF() * (spec.tabFontScale - step * kTabFontStep));
         bar.setFont(captions);
         tabStyle_->SetWrap(0);
         restyle(bar);
-        const QFontMetrics metrics(bar.font());
-        std::vector<QString> shown;
-        int frame = 0;
-        int widestWord = 0;
-        int widestCaption = 0;
-        for (int i = 0; i < bar.count(); ++i) {
-            if (!bar.isTabVisible(i))
-                continue;
-            const QString caption = bar.tabText(i);
-            const int oneLine = metrics.size(Qt::TextShowMnemonic, caption).width();
-            frame = std::max(frame, bar.tabRect(i).width() - oneLine);
-            widestWord = std::max(widestWord, WidestWord(caption, metrics));
-            widestCaption = std::max(widestCaption, oneLine);
-            shown.push_back(caption);
-        }
-        const int room = spec.screen.width() - kPageFrame;
-        const std::optional<int> wrap =
-            CaptionWrapWidth(int(shown.size()), room, frame, widestWord, widestCaption,
-                             [&](int tab, int width) { return WidestLine(shown[size_t(tab)], metrics, width); });
-        if (!wrap && !smallest)
+        const TabCaptionFit fit = tabCaptionFit(bar, spec.screen.width() - kPageFrame);
+        if (!fit.wrap && step < smallerSizes)
             continue;
         // Without a fit even at the smallest size the widest words set the wrap and the
         // tab bar scrolls.
-        const int chosen = wrap.value_or(widestWord);
-        if (chosen < widestCaption) {
+        const int chosen = fit.wrap.value_or(fit.widestWord);
+        if (chosen < fit.widestCaption) {
             tabStyle_->SetWrap(chosen);
             restyle(bar);
         }
